@@ -1,0 +1,39 @@
+// Runs a script of user actions against the program's pages, headless: focus a field, type,
+// append, paste, delete, and dump every field's text.
+//
+// It acts as the user and the window's edit controls do, and nothing more: the cascade is the
+// pages' own. It stops at the first line it cannot run.
+#ifndef MENSORATOR_TOOLS_SCRIPT_RUNNER_H
+#define MENSORATOR_TOOLS_SCRIPT_RUNNER_H
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "pages/converter_pages.h"
+
+class ScriptRunner {
+ public:
+  // Creates the pages as the window does.
+  ScriptRunner();
+
+  // Runs every line of `script`, printing dumps to `out`. Returns 0, or 2 after writing
+  // "line N: what is wrong" to `err` for the first line it cannot run.
+  int Run(std::istream& script, std::ostream& out, std::ostream& err);
+
+ private:
+  // Runs one line; returns an empty string or what is wrong with it.
+  std::string RunLine(std::string_view line, std::ostream& out);
+  std::string Focus(std::string_view name);
+  std::string Type(std::string_view text, bool replaceFirst);
+  std::string Replace(std::string text);
+  std::string Backspace();
+  void Dump(std::ostream& out);
+  void Edit(std::string text);
+
+  ConverterPages m_pages;
+  CFieldPage* m_focusedPage = nullptr;
+  int m_focusedControl = 0;
+};
+
+#endif
