@@ -1,0 +1,12 @@
+#include "app/qt/about_dlg.h"
+
+#include <QPushButton>
+
+#include "app/qt/template_widgets.h"
+#include "res/resource.h"
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+  const TemplateWidgets widgets = BuildDialogWindow(kAboutBoxTemplate, *this);
+  if (auto* ok = widgets.Find<QPushButton>(IDOK))
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}

@@ -1,0 +1,69 @@
+#include "app/qt/page_widget.h"
+
+#include <QKeyEvent>
+#include <string>
+
+namespace {
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CPageWidget::CPageWidget(CFieldPage& page, const DialogUnits& units, QWidget* parent)
+    : QWidget(parent),
+      m_page(page),
+      m_widgets(BuildTemplateWidgets(page.Template(), *this, units)) {
+  for (std::size_t i = 0; i < m_widgets.widgets.size(); ++i) {
+    auto* edit = qobject_cast<QLineEdit*>(m_widgets.widgets[i]);
+    if (edit == nullptr) continue;
+    const int id = page.Template().controls[i].id;
+    edit->installEventFilter(this);
+    // textEdited, never textChanged: only the user's own edits go to the page. A text the
+    // page writes is shown by OnFieldWritten and must not come back as an edit.
+    connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
+      m_page.OnFieldEdited(id, text.toUtf8().toStdString());
+    });
+  }
+  m_page.SetObserver(this);
+}
+
+CPageWidget::~CPageWidget() { m_page.SetObserver(nullptr); }
+
+void CPageWidget::ShowFieldTexts() {
+  for (const ControlTemplate& control : m_page.Template().controls)
+    if (m_page.HasField(control.id)) OnFieldWritten(control.id, m_page.FieldText(control.id));
+}
+
+void CPageWidget::OnFieldWritten(int controlId, std::string_view text) {
+  QLineEdit* edit = Edit(controlId);
+  const QString shown = ToQString(text);
+  // setText leaves the caret at the end, also in the field being typed in.
+  if (edit != nullptr && edit->text() != shown) edit->setText(shown);
+}
+
+bool CPageWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    for (std::size_t i = 0; i < m_widgets.widgets.size(); ++i)
+      if (m_widgets.widgets[i] == watched) m_page.OnFieldFocused(m_page.Template().controls[i].id);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void CPageWidget::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      m_page.OnOK();
+      break;
+    case Qt::Key_Escape:
+      // The page's Cancel: it hides until its tab is selected again.
+      hide();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  event->accept();
+}

@@ -1,0 +1,141 @@
+#include "app/qt/template_widgets.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <algorithm>
+#include <string>
+
+#include "fields/active_field.h"
+
+namespace {
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* CreateWidget(const ControlTemplate& control, QWidget& host, const DialogUnits& units) {
+  const QString text = ToQString(control.text);
+  switch (control.kind) {
+    case ControlKind::Edit: {
+      auto* edit = new QLineEdit(&host);
+      edit->setObjectName(FieldObjectName(control.id));
+      return edit;
+    }
+    case ControlKind::Label:
+    case ControlKind::LabelNoPrefix: {
+      // Plain text: no label of ours carries markup, and "&" stays as it is without a buddy.
+      auto* label = new QLabel(text, &host);
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      return label;
+    }
+    case ControlKind::GroupBox:
+      return new QGroupBox(text, &host);
+    case ControlKind::Icon: {
+      auto* picture = new QLabel(&host);
+      const QSize size = units.ToPixels(control.cx, control.cy);
+      picture->setPixmap(MainFrameIcon().pixmap(std::min(size.width(), size.height())));
+      picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      return picture;
+    }
+    case ControlKind::DefaultButton: {
+      auto* button = new QPushButton(text, &host);
+      button->setDefault(true);
+      return button;
+    }
+    case ControlKind::Tab: {
+      auto* tab = new QTabWidget(&host);
+      // Not a tab stop: the tab strip takes the focus only when clicked.
+      tab->tabBar()->setFocusPolicy(Qt::ClickFocus);
+      return tab;
+    }
+  }
+  return new QWidget(&host);
+}
+
+bool SameRow(const ControlTemplate& a, const ControlTemplate& b) {
+  return a.y < b.y + b.cy && b.y < a.y + a.cy;
+}
+
+// The labels of the edit field's row that start left of it, left to right.
+std::vector<std::size_t> RowLabels(const DialogTemplate& dialog, const ControlTemplate& edit) {
+  std::vector<std::size_t> labels;
+  for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
+    const ControlTemplate& control = dialog.controls[i];
+    if (control.kind == ControlKind::Label && control.x < edit.x && SameRow(control, edit))
+      labels.push_back(i);
+  }
+  std::sort(labels.begin(), labels.end(), [&](std::size_t a, std::size_t b) {
+    return dialog.controls[a].x < dialog.controls[b].x;
+  });
+  return labels;
+}
+
+// Each edit field is named after the nearest label to its left; where that text names more
+// than one field ("X" on two rows), the row's first label goes before it ("始点 X").
+void NameEditsFromLabels(const TemplateWidgets& built) {
+  const DialogTemplate& dialog = *built.dialog;
+  struct Named {
+    QLineEdit* edit;
+    QLabel* label;
+    QString row;
+  };
+  std::vector<Named> named;
+  for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
+    auto* edit = qobject_cast<QLineEdit*>(built.widgets[i]);
+    if (edit == nullptr) continue;
+    const std::vector<std::size_t> labels = RowLabels(dialog, dialog.controls[i]);
+    if (labels.empty()) continue;
+    named.push_back({edit, qobject_cast<QLabel*>(built.widgets[labels.back()]),
+                     ToQString(dialog.controls[labels.front()].text)});
+  }
+  for (const Named& field : named) {
+    field.label->setBuddy(field.edit);
+    const QString text = field.label->text();
+    const auto sameText = std::count_if(named.begin(), named.end(), [&](const Named& other) {
+      return other.label->text() == text;
+    });
+    field.edit->setAccessibleName(sameText > 1 && field.row != text ? field.row + ' ' + text
+                                                                    : text);
+  }
+}
+
+}  // namespace
+
+QIcon MainFrameIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/mensorator-%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
+QString FieldObjectName(int controlId) {
+  for (const ActiveFieldInfo& field : kActiveFields)
+    if (field.controlId == controlId) return "IDC_" + ToQString(field.name);
+  return {};
+}
+
+TemplateWidgets BuildTemplateWidgets(const DialogTemplate& dialog, QWidget& host,
+                                     const DialogUnits& units) {
+  TemplateWidgets built{&dialog, {}};
+  for (const ControlTemplate& control : dialog.controls) {
+    QWidget* widget = CreateWidget(control, host, units);
+    widget->setGeometry(units.ToPixels(control.x, control.y, control.cx, control.cy));
+    built.widgets.push_back(widget);
+  }
+  NameEditsFromLabels(built);
+  return built;
+}
+
+TemplateWidgets BuildDialogWindow(const DialogTemplate& dialog, QWidget& window) {
+  const QFont font = DialogFont();
+  const DialogUnits units = DialogUnits::Of(font);
+  window.setFont(font);
+  window.setWindowTitle(ToQString(dialog.caption));
+  window.setFixedSize(units.ToPixels(dialog.cx, dialog.cy));
+  return BuildTemplateWidgets(dialog, window, units);
+}

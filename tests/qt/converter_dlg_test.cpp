@@ -1,0 +1,465 @@
+// End-to-end tests of the desktop window: real widgets, typed into with QTest, under the
+// offscreen platform. Expected texts are worked out by hand from the conversions.
+#include "app/qt/converter_dlg.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+#include <QtTest>
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "app/qt/about_dlg.h"
+#include "app/qt/cp932.h"
+#include "fields/active_field.h"
+#include "res/dialog_template.h"
+#include "res/strings.h"
+
+namespace {
+
+// "FIELD=text" pairs: the edit field's object name without "IDC_", and its text.
+struct FieldText {
+  QString objectName;
+  QString text;
+};
+
+FieldText ParsePair(const QString& pair) {
+  const auto equals = pair.indexOf('=');
+  return {"IDC_" + pair.left(equals), pair.mid(equals + 1)};
+}
+
+}  // namespace
+
+class ConverterDlgTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup() { m_dlg.reset(); }
+
+  void startUpState();
+  void startUpTexts_data();
+  void startUpTexts();
+  void typedRows_data();
+  void typedRows();
+  void focusChangesNothing();
+  void tabSwitchKeepsTextsAndRegister();
+  void enterChangesNothing();
+  void escapeHidesPageUntilTabSwitch();
+  void escapeOutsidePageAndCloseBoxEndTheRun();
+  void aboutBoxFromContextMenu_data();
+  void aboutBoxFromContextMenu();
+  void editFieldsKeepTheirOwnContextMenu();
+  void accessibleNames_data();
+  void accessibleNames();
+  void geometryFollowsTemplates();
+  void dialogUnitsRoundAsTheDialogManager_data();
+  void dialogUnitsRoundAsTheDialogManager();
+  void cp932Decoding_data();
+  void cp932Decoding();
+  void germanLocaleStillWritesPoints();
+
+ private:
+  QLineEdit* Field(const QString& objectName) const;
+  void SelectTab(int index);
+  void Type(const QString& objectName, const QString& text);
+  void VerifyWidgetsMirrorPages() const;
+  QStringList AllTexts() const;
+
+  std::unique_ptr<CConverterDlg> m_dlg;
+};
+
+void ConverterDlgTest::init() {
+  // Each test starts as a fresh process does.
+  g_activeField = AF_NONE;
+  m_dlg = std::make_unique<CConverterDlg>();
+  m_dlg->show();
+  m_dlg->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
+}
+
+QLineEdit* ConverterDlgTest::Field(const QString& objectName) const {
+  auto* edit = m_dlg->findChild<QLineEdit*>(objectName);
+  if (edit == nullptr) qWarning("no field %s", qPrintable(objectName));
+  return edit;
+}
+
+void ConverterDlgTest::SelectTab(int index) {
+  QTabBar* bar = m_dlg->Tab()->tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+  QCOMPARE(m_dlg->Tab()->currentIndex(), index);
+}
+
+// Selects the field's tab, clicks into the field, selects its text and types over it.
+void ConverterDlgTest::Type(const QString& objectName, const QString& text) {
+  QLineEdit* edit = Field(objectName);
+  QVERIFY(edit != nullptr);
+  for (int i = 0; i < m_dlg->PageCount(); ++i)
+    if (m_dlg->PageWidget(i)->isAncestorOf(edit) && m_dlg->Tab()->currentIndex() != i) SelectTab(i);
+  QTest::mouseClick(edit, Qt::LeftButton);
+  QVERIFY(edit->hasFocus());
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(edit, text);
+}
+
+// Every widget shows exactly its page's text: nothing lost, nothing echoed twice.
+void ConverterDlgTest::VerifyWidgetsMirrorPages() const {
+  for (int i = 0; i < m_dlg->PageCount(); ++i) {
+    const CFieldPage& page = m_dlg->PageWidget(i)->Page();
+    for (const ControlTemplate& control : page.Template().controls) {
+      if (control.kind != ControlKind::Edit) continue;
+      const QLineEdit* edit = Field(FieldObjectName(control.id));
+      QVERIFY(edit != nullptr);
+      QCOMPARE(edit->text(), QString::fromStdString(page.FieldText(control.id)));
+    }
+  }
+}
+
+QStringList ConverterDlgTest::AllTexts() const {
+  QStringList texts;
+  for (const QLineEdit* edit : m_dlg->findChildren<QLineEdit*>())
+    texts << edit->objectName() + '=' + edit->text();
+  texts.sort();  // showing a page raises it, which reorders the widget tree
+  return texts;
+}
+
+void ConverterDlgTest::startUpState() {
+  QCOMPARE(m_dlg->windowTitle(), QString("Mensorator"));
+  QVERIFY(!m_dlg->windowIcon().isNull());
+  QCOMPARE(m_dlg->Tab()->count(), 2);
+  QCOMPARE(m_dlg->Tab()->tabText(0), QString("基数変換・角度単位関連"));
+  QCOMPARE(m_dlg->Tab()->tabText(1), QString("距離・角度"));
+  QCOMPARE(m_dlg->Tab()->currentIndex(), 0);
+  QVERIFY(m_dlg->PageWidget(0)->isVisible());
+  QVERIFY(!m_dlg->PageWidget(1)->isVisible());
+  // Each page, once shown, lies exactly on the tab control's display area.
+  for (int i : {1, 0}) {
+    SelectTab(i);
+    QCOMPARE(m_dlg->PageWidget(i)->geometry(), m_dlg->PageWidget(i)->parentWidget()->rect());
+  }
+  VerifyWidgetsMirrorPages();
+}
+
+void ConverterDlgTest::startUpTexts_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("text");
+  for (const char* name : {"HEX", "DEC", "OCT", "BIN", "DEGREE", "RADIAN", "GRAD", "SIN", "TAN"})
+    QTest::newRow(name) << QString("IDC_") + name << "0";
+  QTest::newRow("COS") << "IDC_COS"
+                       << "1";
+  for (const char* name : {"START_X", "START_Y", "START_Z", "END_X", "END_Y", "END_Z", "DISTANCE",
+                           "XY_DISTANCE", "XY_ANGLE", "ELEVATION"})
+    QTest::newRow(name) << QString("IDC_") + name << "0";
+}
+
+void ConverterDlgTest::startUpTexts() {
+  QFETCH(QString, field);
+  QFETCH(QString, text);
+  QLineEdit* edit = Field(field);
+  QVERIFY(edit != nullptr);
+  QCOMPARE(edit->text(), text);
+}
+
+void ConverterDlgTest::typedRows_data() {
+  QTest::addColumn<QStringList>("typed");     // "FIELD=text", typed in order
+  QTest::addColumn<QStringList>("expected");  // "FIELD=text" afterwards
+  QTest::newRow("decimal 255") << QStringList{"DEC=255"}
+                               << QStringList{"DEC=255", "HEX=ff", "OCT=377", "BIN=11111111"};
+  QTest::newRow("hexadecimal 0x1F")
+      << QStringList{"HEX=0x1F"} << QStringList{"HEX=0x1F", "DEC=31", "OCT=37", "BIN=11111"};
+  QTest::newRow("degree 90 has no tangent")
+      << QStringList{"DEGREE=90"}
+      << QStringList{"DEGREE=90",      "RADIAN=1.57080", "GRAD=100.00000", "SIN=1.00000000",
+                     "COS=0.00000000", "TAN=No Value",   "DEC=0"};
+  // "450" leaves the range on its last key: the field being typed in is rewritten.
+  QTest::newRow("degree 450 reduced while typing")
+      << QStringList{"DEGREE=450"}
+      << QStringList{"DEGREE=90.00000", "RADIAN=1.57080", "GRAD=100.00000", "TAN=No Value"};
+  QTest::newRow("sine 0.5") << QStringList{"SIN=0.5"}
+                            << QStringList{"DEGREE=30.00000000", "RADIAN=0.52360",
+                                           "GRAD=33.33333",      "SIN=0.5",
+                                           "COS=0.86602540",     "TAN=0.57735027"};
+  QTest::newRow("end point 3 4") << QStringList{"END_X=3", "END_Y=4"}
+                                 << QStringList{"END_X=3",
+                                                "END_Y=4",
+                                                "DISTANCE=5.000000",
+                                                "XY_DISTANCE=5.000000",
+                                                "XY_ANGLE=36.869892",
+                                                "ELEVATION=0.000000"};
+  QTest::newRow("XY distance typed")
+      << QStringList{"END_X=3", "END_Y=4", "XY_DISTANCE=10"}
+      << QStringList{"END_X=6.000000",     "END_Y=8.000000", "END_Z=0",
+                     "DISTANCE=10.000000", "XY_DISTANCE=10", "XY_ANGLE=36.869892",
+                     "ELEVATION=0.000000"};
+}
+
+void ConverterDlgTest::typedRows() {
+  QFETCH(QStringList, typed);
+  QFETCH(QStringList, expected);
+  for (const QString& pair : typed) {
+    const FieldText step = ParsePair(pair);
+    Type(step.objectName, step.text);
+  }
+  for (const QString& pair : expected) {
+    const FieldText want = ParsePair(pair);
+    QLineEdit* edit = Field(want.objectName);
+    QVERIFY(edit != nullptr);
+    QCOMPARE(edit->text(), want.text);
+  }
+  VerifyWidgetsMirrorPages();
+}
+
+void ConverterDlgTest::focusChangesNothing() {
+  const QStringList before = AllTexts();
+  for (int page = 0; page < m_dlg->PageCount(); ++page) {
+    SelectTab(page);
+    for (QLineEdit* edit : m_dlg->PageWidget(page)->findChildren<QLineEdit*>()) {
+      QTest::mouseClick(edit, Qt::LeftButton);
+      const auto field = FindActiveField(edit->objectName().mid(4).toStdString());
+      QVERIFY(field.has_value());
+      QCOMPARE(g_activeField, static_cast<std::int32_t>(field->code));
+    }
+    // The Tab key moves the focus through the fields as well, still changing no text.
+    for (int i = 0; i < 12; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  QCOMPARE(AllTexts(), before);
+}
+
+void ConverterDlgTest::tabSwitchKeepsTextsAndRegister() {
+  Type("IDC_DEC", "42");
+  const QStringList before = AllTexts();
+  SelectTab(1);
+  QVERIFY(!m_dlg->PageWidget(0)->isVisible());
+  QVERIFY(m_dlg->PageWidget(1)->isVisible());
+  QCOMPARE(g_activeField, static_cast<std::int32_t>(AF_DEC));
+  SelectTab(0);
+  QVERIFY(m_dlg->PageWidget(0)->isVisible());
+  QVERIFY(!m_dlg->PageWidget(1)->isVisible());
+  QCOMPARE(g_activeField, static_cast<std::int32_t>(AF_DEC));
+  QCOMPARE(AllTexts(), before);
+  QCOMPARE(Field("IDC_HEX")->text(), QString("2a"));
+}
+
+void ConverterDlgTest::enterChangesNothing() {
+  Type("IDC_DEGREE", "30");
+  Type("IDC_END_X", "3");
+  const QStringList before = AllTexts();
+  for (const char* name : {"IDC_END_X", "IDC_DEGREE"}) {
+    Type(name, "");  // focus only: an empty text typed changes nothing
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+  }
+  QTest::keyClick(m_dlg.get(), Qt::Key_Return);
+  QCOMPARE(AllTexts(), before);
+  QVERIFY(m_dlg->isVisible());
+  QVERIFY(m_dlg->PageWidget(0)->isVisible());
+  QCOMPARE(m_dlg->result(), 0);
+}
+
+void ConverterDlgTest::escapeHidesPageUntilTabSwitch() {
+  Type("IDC_HEX", "ff");
+  const QStringList before = AllTexts();
+  QTest::keyClick(Field("IDC_HEX"), Qt::Key_Escape);
+  QVERIFY(m_dlg->isVisible());
+  QVERIFY(!m_dlg->PageWidget(0)->isVisible());
+  QCOMPARE(m_dlg->Tab()->currentIndex(), 0);
+  SelectTab(1);
+  SelectTab(0);
+  QVERIFY(m_dlg->PageWidget(0)->isVisible());
+  QCOMPARE(AllTexts(), before);
+}
+
+void ConverterDlgTest::escapeOutsidePageAndCloseBoxEndTheRun() {
+  QTest::keyClick(m_dlg->Tab()->tabBar(), Qt::Key_Escape);
+  QVERIFY(!m_dlg->isVisible());
+  QCOMPARE(m_dlg->result(), static_cast<int>(QDialog::Rejected));
+
+  CConverterDlg second;
+  QTimer::singleShot(0, &second, [&] { second.close(); });
+  QCOMPARE(second.exec(), static_cast<int>(QDialog::Rejected));
+}
+
+void ConverterDlgTest::aboutBoxFromContextMenu_data() {
+  QTest::addColumn<int>("closeKey");  // a key that closes the About box, or 0 for OK clicked
+  QTest::newRow("OK button") << 0;
+  QTest::newRow("Escape") << static_cast<int>(Qt::Key_Escape);
+  QTest::newRow("Enter presses OK") << static_cast<int>(Qt::Key_Return);
+}
+
+void ConverterDlgTest::aboutBoxFromContextMenu() {
+  QFETCH(int, closeKey);
+  QString menuText, title;
+  QStringList labels;
+  bool closed = false;
+  // The menu and the About box run their own loops: inspect and close them from timers.
+  QTimer::singleShot(0, this, [&] {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup == nullptr) return;
+    if (auto* menu = qobject_cast<QMenu*>(popup); menu && !menu->actions().isEmpty())
+      menuText = menu->actions().constLast()->text();
+    QTimer::singleShot(0, this, [&] {
+      auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+      if (about == nullptr) return;
+      title = about->windowTitle();
+      for (const QLabel* label : about->findChildren<QLabel*>()) labels << label->text();
+      if (closeKey == 0)
+        QTest::mouseClick(about->findChild<QPushButton*>(), Qt::LeftButton);
+      else
+        QTest::keyClick(about, static_cast<Qt::Key>(closeKey));
+      closed = !about->isVisible();
+    });
+    QTest::keyClick(popup, Qt::Key_A);  // the entry's access key
+  });
+  // A right-click on a label of the first page, outside every edit field.
+  QLabel* label = m_dlg->PageWidget(0)->findChild<QLabel*>();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
+  QApplication::sendEvent(label, &event);
+
+  QCOMPARE(menuText, QString("Mensorator のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+  QCOMPARE(title, QString("Mensoratorのﾊﾞｰｼﾞｮﾝ情報"));
+  QVERIFY(labels.contains("Mensorator Version 0.40"));
+  QVERIFY(std::any_of(labels.begin(), labels.end(),
+                      [](const QString& text) { return text.endsWith("\n2004/08/29"); }));
+  QVERIFY(closed);
+  QVERIFY(m_dlg->isVisible());
+}
+
+void ConverterDlgTest::editFieldsKeepTheirOwnContextMenu() {
+  bool menuSeen = false;
+  bool ourEntryShown = false;
+  QTimer::singleShot(0, this, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return;
+    menuSeen = true;
+    ourEntryShown = menu->actions().contains(m_dlg->AboutBoxAction());
+    menu->close();
+  });
+  QLineEdit* edit = Field("IDC_HEX");
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), edit->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(edit, &event);
+  QTRY_VERIFY(menuSeen);  // the edit menu pops up without a loop of its own
+  QVERIFY(!ourEntryShown);
+}
+
+void ConverterDlgTest::accessibleNames_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("hex") << "IDC_HEX"
+                       << "１６進数";
+  QTest::newRow("binary") << "IDC_BIN"
+                          << "２進数";
+  QTest::newRow("degree") << "IDC_DEGREE"
+                          << "Degree";
+  QTest::newRow("sine, not the degree label of its row") << "IDC_SIN"
+                                                         << "sin =";
+  QTest::newRow("start X") << "IDC_START_X"
+                           << "始点 X";
+  QTest::newRow("end Z") << "IDC_END_Z"
+                         << "終点 Z";
+  QTest::newRow("distance") << "IDC_DISTANCE"
+                            << "距離";
+  QTest::newRow("XY distance, right of the distance") << "IDC_XY_DISTANCE"
+                                                      << "XY平面での距離";
+  QTest::newRow("elevation") << "IDC_ELEVATION"
+                             << "XY平面での仰角";
+}
+
+void ConverterDlgTest::accessibleNames() {
+  QFETCH(QString, field);
+  QFETCH(QString, name);
+  QLineEdit* edit = Field(field);
+  QVERIFY(edit != nullptr);
+  QCOMPARE(edit->accessibleName(), name);
+  // The label is the field's buddy, and no other field has the same name.
+  const auto labels = m_dlg->findChildren<QLabel*>();
+  QVERIFY(std::any_of(labels.begin(), labels.end(),
+                      [&](const QLabel* label) { return label->buddy() == edit; }));
+  for (const QLineEdit* other : m_dlg->findChildren<QLineEdit*>())
+    if (other != edit) QVERIFY2(other->accessibleName() != name, qPrintable(other->objectName()));
+}
+
+void ConverterDlgTest::geometryFollowsTemplates() {
+  const DialogUnits units = DialogUnits::Of(m_dlg->font());
+  QCOMPARE(QFontInfo(m_dlg->font()).pointSize(), kDialogFontPointSize);
+  QCOMPARE(m_dlg->size(), units.ToPixels(kMainDialogTemplate.cx, kMainDialogTemplate.cy));
+  const ControlTemplate& tab = kMainDialogTemplate.controls[0];
+  QCOMPARE(m_dlg->Tab()->geometry(), units.ToPixels(tab.x, tab.y, tab.cx, tab.cy));
+  for (int i = 0; i < m_dlg->PageCount(); ++i) {
+    SelectTab(i);
+    CPageWidget* page = m_dlg->PageWidget(i);
+    const QList<QWidget*> widgets = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const auto& controls = page->Page().Template().controls;
+    QCOMPARE(widgets.size(), static_cast<qsizetype>(controls.size()));
+    for (std::size_t c = 0; c < controls.size(); ++c) {
+      const ControlTemplate& control = controls[c];
+      const QRect expected = units.ToPixels(control.x, control.y, control.cx, control.cy);
+      QCOMPARE(widgets[static_cast<qsizetype>(c)]->geometry(), expected);
+      // Nothing is cut off by the tab control's display area.
+      QVERIFY2(page->rect().contains(expected), qPrintable(QString::number(control.id)));
+    }
+  }
+}
+
+void ConverterDlgTest::dialogUnitsRoundAsTheDialogManager_data() {
+  QTest::addColumn<int>("baseX");
+  QTest::addColumn<int>("baseY");
+  QTest::addColumn<QRect>("units");
+  QTest::addColumn<QRect>("pixels");
+  // 31 * 6 / 4 = 46.5 and 7 * 12 / 8 = 10.5: halves round up.
+  QTest::newRow("6x12 hex field") << 6 << 12 << QRect(31, 7, 110, 12) << QRect(47, 11, 165, 18);
+  QTest::newRow("7x13 hex field") << 7 << 13 << QRect(31, 7, 110, 12) << QRect(54, 11, 193, 20);
+  QTest::newRow("7x13 main window") << 7 << 13 << QRect(0, 0, 214, 175) << QRect(0, 0, 375, 284);
+}
+
+void ConverterDlgTest::dialogUnitsRoundAsTheDialogManager() {
+  QFETCH(int, baseX);
+  QFETCH(int, baseY);
+  QFETCH(QRect, units);
+  QFETCH(QRect, pixels);
+  const DialogUnits dialogUnits{baseX, baseY};
+  QCOMPARE(dialogUnits.ToPixels(units.x(), units.y(), units.width(), units.height()), pixels);
+}
+
+void ConverterDlgTest::cp932Decoding_data() {
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("first tab") << QByteArray(kTabTextsCp932[0].data(), kTabTextsCp932[0].size())
+                             << "基数変換・角度単位関連";
+  QTest::newRow("second tab") << QByteArray(kTabTextsCp932[1].data(), kTabTextsCp932[1].size())
+                              << "距離・角度";
+  QTest::newRow("middle dot") << QByteArray("\x81\x45") << "\u30fb";
+  QTest::newRow("half-width katakana") << QByteArray("\xca\xde") << "ﾊﾞ";
+  QTest::newRow("lone lead byte") << QByteArray("A\x81") << "";
+}
+
+void ConverterDlgTest::cp932Decoding() {
+  QFETCH(QByteArray, bytes);
+  QFETCH(QString, text);
+  QCOMPARE(DecodeCp932(std::string_view(bytes.constData(), bytes.size())), text);
+}
+
+// Run under LC_ALL=de_DE.UTF-8 by CTest: Qt adopts the environment's locale at start-up, and
+// the numbers must still be read and written with a decimal point.
+void ConverterDlgTest::germanLocaleStillWritesPoints() {
+  const char* all = std::getenv("LC_ALL");
+  if (all == nullptr || std::strcmp(all, "de_DE.UTF-8") != 0)
+    QSKIP("runs under LC_ALL=de_DE.UTF-8 only");
+  QCOMPARE(std::localeconv()->decimal_point, ",");  // the locale is installed and in force
+  Type("IDC_END_X", "3");
+  Type("IDC_END_Y", "4");
+  QCOMPARE(Field("IDC_DISTANCE")->text(), QString("5.000000"));
+  Type("IDC_XY_DISTANCE", "2.5");
+  QCOMPARE(Field("IDC_END_X")->text(), QString("1.500000"));
+  Type("IDC_RADIAN", "0.5");
+  QCOMPARE(Field("IDC_DEGREE")->text(), QString("28.64789"));
+}
+
+QTEST_MAIN(ConverterDlgTest)
+#include "converter_dlg_test.moc"
