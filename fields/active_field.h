@@ -14,26 +14,26 @@
 
 // Every edit field of both pages: name, code, control identifier. Codes 1-10 are the number
 // and angle page's, 100-109 the distance and angle page's; the list is in code order.
-#define MENSORATOR_ACTIVE_FIELDS(X) \
-  X(DEC, 1, IDC_DEC)                \
-  X(HEX, 2, IDC_HEX)                \
-  X(OCT, 3, IDC_OCT)                \
-  X(BIN, 4, IDC_BIN)                \
-  X(DEGREE, 5, IDC_DEGREE)          \
-  X(RADIAN, 6, IDC_RADIAN)          \
-  X(GRAD, 7, IDC_GRAD)              \
-  X(SIN, 8, IDC_SIN)                \
-  X(TAN, 9, IDC_TAN)                \
-  X(COS, 10, IDC_COS)               \
-  X(XY_ANGLE, 100, IDC_XY_ANGLE)    \
-  X(ELEVATION, 101, IDC_ELEVATION)  \
-  X(DISTANCE, 102, IDC_DISTANCE)    \
+#define MENSORATOR_ACTIVE_FIELDS(X)    \
+  X(DEC, 1, IDC_DEC)                   \
+  X(HEX, 2, IDC_HEX)                   \
+  X(OCT, 3, IDC_OCT)                   \
+  X(BIN, 4, IDC_BIN)                   \
+  X(DEGREE, 5, IDC_DEGREE)             \
+  X(RADIAN, 6, IDC_RADIAN)             \
+  X(GRAD, 7, IDC_GRAD)                 \
+  X(SIN, 8, IDC_SIN)                   \
+  X(TAN, 9, IDC_TAN)                   \
+  X(COS, 10, IDC_COS)                  \
+  X(XY_ANGLE, 100, IDC_XY_ANGLE)       \
+  X(ELEVATION, 101, IDC_ELEVATION)     \
+  X(DISTANCE, 102, IDC_DISTANCE)       \
   X(XY_DISTANCE, 103, IDC_XY_DISTANCE) \
-  X(START_X, 104, IDC_START_X)      \
-  X(START_Y, 105, IDC_START_Y)      \
-  X(START_Z, 106, IDC_START_Z)      \
-  X(END_X, 107, IDC_END_X)          \
-  X(END_Y, 108, IDC_END_Y)          \
+  X(START_X, 104, IDC_START_X)         \
+  X(START_Y, 105, IDC_START_Y)         \
+  X(START_Z, 106, IDC_START_Z)         \
+  X(END_X, 107, IDC_END_X)             \
+  X(END_Y, 108, IDC_END_Y)             \
   X(END_Z, 109, IDC_END_Z)
 
 enum ActiveField : std::int32_t {

@@ -24,9 +24,7 @@ bool CFieldPage::HasField(int controlId) const {
   return std::ranges::any_of(m_fields, [&](const Field& f) { return f.controlId == controlId; });
 }
 
-const std::string& CFieldPage::FieldText(int controlId) const {
-  return FindField(controlId).text;
-}
+const std::string& CFieldPage::FieldText(int controlId) const { return FindField(controlId).text; }
 
 void CFieldPage::OnFieldFocused(int controlId) {
   FindField(controlId);  // rejects a control the page does not have

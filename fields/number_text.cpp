@@ -41,7 +41,7 @@ struct DecimalSpelling {
   std::size_t mantissaBegin = 0;  // after the sign
   std::size_t pointPos = 0;       // where the point stands, or the mantissa's end without one
   std::size_t mantissaEnd = 0;
-  std::size_t end = 0;            // 0 when the text holds no number
+  std::size_t end = 0;  // 0 when the text holds no number
 };
 
 DecimalSpelling SpellDecimal(std::string_view text) {
@@ -92,7 +92,8 @@ bool IsOverflow(std::string_view text, const DecimalSpelling& s) {
     if (text[pos] == '+' || text[pos] == '-') ++pos;
     // Any exponent beyond this decides the outcome alone; stop before it can overflow.
     constexpr long long kExponentCap = 1'000'000'000;
-    for (; pos < s.end && exponent < kExponentCap; ++pos) exponent = exponent * 10 + (text[pos] - '0');
+    for (; pos < s.end && exponent < kExponentCap; ++pos)
+      exponent = exponent * 10 + (text[pos] - '0');
     if (negative) exponent = -exponent;
   }
   return magnitude + exponent > 0;
@@ -149,10 +150,10 @@ std::string FormatLong(std::int32_t value, int radix) {
     throw std::invalid_argument("FormatLong: radix must be 2, 8, 10 or 16");
   // 32 binary digits and a sign are the longest text.
   std::array<char, 33> buffer{};
-  const auto result =
-      radix == 10 ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value)
-                  : std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                  static_cast<std::uint32_t>(value), radix);
+  const auto result = radix == 10
+                          ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value)
+                          : std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                          static_cast<std::uint32_t>(value), radix);
   return std::string(buffer.data(), result.ptr);
 }
 

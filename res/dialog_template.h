@@ -20,7 +20,7 @@ enum class ControlKind {
 };
 
 struct ControlTemplate {
-  int id;                 // -1 for a control the code never addresses
+  int id;  // -1 for a control the code never addresses
   ControlKind kind;
   std::string_view text;  // UTF-8
   int x, y, cx, cy;       // dialog units
@@ -37,9 +37,9 @@ struct DialogTemplate {
 inline constexpr std::string_view kDialogFontFace = "ＭＳ Ｐゴシック";
 inline constexpr int kDialogFontPointSize = 9;
 
-extern const DialogTemplate kAboutBoxTemplate;        // IDD_ABOUTBOX
-extern const DialogTemplate kMainDialogTemplate;      // IDD_MAIN_DIALOG
-extern const DialogTemplate kPageRadixAngleTemplate;  // IDD_PAGE_RADIX_ANGLE
+extern const DialogTemplate kAboutBoxTemplate;           // IDD_ABOUTBOX
+extern const DialogTemplate kMainDialogTemplate;         // IDD_MAIN_DIALOG
+extern const DialogTemplate kPageRadixAngleTemplate;     // IDD_PAGE_RADIX_ANGLE
 extern const DialogTemplate kPageDistanceAngleTemplate;  // IDD_PAGE_DISTANCE_ANGLE
 
 #endif

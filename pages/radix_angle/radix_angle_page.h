@@ -64,15 +64,15 @@ class CRadixAnglePage : public CFieldPage {
 
   static const MessageMapEntry<CRadixAnglePage> messageMap[];
 
-  std::string m_strWork;  // the text of the field a handler reads
+  std::string m_strWork;      // the text of the field a handler reads
   std::int32_t m_lValue = 0;  // the integer last read by a radix handler
   double m_dDegree = 0;
   double m_dRadian = 0;
   double m_dGrad = 0;
-  double m_dSin = 0;   // the sine as entered
-  double m_dCos = 0;   // the cosine as entered
-  double m_dTan = 0;   // the tangent as entered; written, never read
-  std::string m_szBuf;  // the text a handler is about to write
+  double m_dSin = 0;             // the sine as entered
+  double m_dCos = 0;             // the cosine as entered
+  double m_dTan = 0;             // the tangent as entered; written, never read
+  std::string m_szBuf;           // the text a handler is about to write
   const char* m_pEnd = nullptr;  // where the last reading stopped; written, never used
 
   // Initial texts of the ten fields, written by the data exchange.

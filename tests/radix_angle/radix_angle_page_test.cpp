@@ -26,9 +26,7 @@ TEST_P(RadixAnglePageTest, EveryFieldShowsTheExpectedText) {
   EXPECT_EQ(RunSession(GetParam().script), expected);
 }
 
-std::string PageCaseName(const testing::TestParamInfo<PageCase>& info) {
-  return info.param.name;
-}
+std::string PageCaseName(const testing::TestParamInfo<PageCase>& info) { return info.param.name; }
 
 const std::string k32Ones(32, '1');
 const std::string k31Ones(31, '1');
@@ -36,42 +34,74 @@ const std::string k31Ones(31, '1');
 INSTANTIATE_TEST_SUITE_P(
     Radix, RadixAnglePageTest,
     testing::Values(
-        PageCase{"Dec255", "focus DEC\ntype 255",
-                 {{"DEC", "255"}, {"HEX", "ff"}, {"OCT", "377"}, {"BIN", "11111111"}, {"active", "1"}}},
-        PageCase{"DecMinus1", "focus DEC\ntype -1",
-                 {{"DEC", "-1"}, {"HEX", "ffffffff"}, {"OCT", "37777777777"}, {"BIN", k32Ones},
+        PageCase{
+            "Dec255",
+            "focus DEC\ntype 255",
+            {{"DEC", "255"}, {"HEX", "ff"}, {"OCT", "377"}, {"BIN", "11111111"}, {"active", "1"}}},
+        PageCase{"DecMinus1",
+                 "focus DEC\ntype -1",
+                 {{"DEC", "-1"},
+                  {"HEX", "ffffffff"},
+                  {"OCT", "37777777777"},
+                  {"BIN", k32Ones},
                   {"active", "1"}}},
-        PageCase{"HexClampsNotWraps", "focus HEX\ntype ffffffff",
-                 {{"HEX", "ffffffff"}, {"DEC", "2147483647"}, {"OCT", "17777777777"},
-                  {"BIN", k31Ones}, {"active", "2"}}},
-        PageCase{"HexPrefix", "focus HEX\ntype 0x1F",
-                 {{"HEX", "0x1F"}, {"DEC", "31"}, {"OCT", "37"}, {"BIN", "11111"}, {"active", "2"}}},
-        PageCase{"BinStopsAtTwo", "focus BIN\ntype 1012",
+        PageCase{"HexClampsNotWraps",
+                 "focus HEX\ntype ffffffff",
+                 {{"HEX", "ffffffff"},
+                  {"DEC", "2147483647"},
+                  {"OCT", "17777777777"},
+                  {"BIN", k31Ones},
+                  {"active", "2"}}},
+        PageCase{
+            "HexPrefix",
+            "focus HEX\ntype 0x1F",
+            {{"HEX", "0x1F"}, {"DEC", "31"}, {"OCT", "37"}, {"BIN", "11111"}, {"active", "2"}}},
+        PageCase{"BinStopsAtTwo",
+                 "focus BIN\ntype 1012",
                  {{"BIN", "1012"}, {"DEC", "5"}, {"HEX", "5"}, {"OCT", "5"}, {"active", "4"}}},
-        PageCase{"OctWritesBinFirst", "focus OCT\ntype 777",
-                 {{"OCT", "777"}, {"BIN", "111111111"}, {"DEC", "511"}, {"HEX", "1ff"},
+        PageCase{"OctWritesBinFirst",
+                 "focus OCT\ntype 777",
+                 {{"OCT", "777"},
+                  {"BIN", "111111111"},
+                  {"DEC", "511"},
+                  {"HEX", "1ff"},
                   {"active", "3"}}},
-        PageCase{"DecTrailingLetters", "focus DEC\ntype 12abc",
+        PageCase{"DecTrailingLetters",
+                 "focus DEC\ntype 12abc",
                  {{"DEC", "12abc"}, {"HEX", "c"}, {"OCT", "14"}, {"BIN", "1100"}, {"active", "1"}}},
         PageCase{"ClearShowsZero", "focus DEC\ntype 255\nclear", {{"DEC", ""}, {"active", "1"}}},
-        PageCase{"DecAboveRangeClamps", "focus DEC\npaste 99999999999",
-                 {{"DEC", "99999999999"}, {"HEX", "7fffffff"}, {"OCT", "17777777777"},
-                  {"BIN", k31Ones}, {"active", "1"}}},
-        PageCase{"DecBelowRangeClamps", "focus DEC\npaste -99999999999",
-                 {{"DEC", "-99999999999"}, {"HEX", "80000000"}, {"OCT", "20000000000"},
-                  {"BIN", "1" + std::string(31, '0')}, {"active", "1"}}},
+        PageCase{"DecAboveRangeClamps",
+                 "focus DEC\npaste 99999999999",
+                 {{"DEC", "99999999999"},
+                  {"HEX", "7fffffff"},
+                  {"OCT", "17777777777"},
+                  {"BIN", k31Ones},
+                  {"active", "1"}}},
+        PageCase{"DecBelowRangeClamps",
+                 "focus DEC\npaste -99999999999",
+                 {{"DEC", "-99999999999"},
+                  {"HEX", "80000000"},
+                  {"OCT", "20000000000"},
+                  {"BIN", "1" + std::string(31, '0')},
+                  {"active", "1"}}},
         PageCase{"FocusAloneChangesNothing", "focus HEX\nfocus SIN\nfocus DEC", {{"active", "1"}}}),
     PageCaseName);
 
 // The angle rows: degree, radian, grad, sine, cosine, tangent.
 PageCase Angle(const char* name, const char* script, const char* active,
                std::vector<std::string> texts) {
-  return {name, script,
-          {{"DEGREE", texts[0]}, {"RADIAN", texts[1]}, {"GRAD", texts[2]}, {"SIN", texts[3]},
-           {"COS", texts[4]}, {"TAN", texts[5]}, {"active", active}}};
+  return {name,
+          script,
+          {{"DEGREE", texts[0]},
+           {"RADIAN", texts[1]},
+           {"GRAD", texts[2]},
+           {"SIN", texts[3]},
+           {"COS", texts[4]},
+           {"TAN", texts[5]},
+           {"active", active}}};
 }
 
-const std::vector<std::string> kAngleZero = {"0.00000", "0.00000", "0.00000",
+const std::vector<std::string> kAngleZero = {"0.00000",    "0.00000",    "0.00000",
                                              "0.00000000", "1.00000000", "0.00000000"};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -123,8 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
         Angle("CosineZero", "focus COS\ntype 0", "10",
               {"90.00000000", "1.57080", "100.00000", "1.00000000", "0", "No Value"}),
         Angle("CosineMinusTwo", "focus COS\ntype -2", "10",
-              {"180.00000001", "3.14159", "200.00000", "-0.00000000", "-1.00000000",
-               "0.00000000"}),
+              {"180.00000001", "3.14159", "200.00000", "-0.00000000", "-1.00000000", "0.00000000"}),
         Angle("TangentOne", "focus TAN\ntype 1", "9",
               {"45.00000000", "0.78540", "50.00000", "0.70710678", "0.70710678", "1"}),
         Angle("TangentLetters", "focus TAN\ntype abc", "9",
@@ -140,19 +169,18 @@ INSTANTIATE_TEST_SUITE_P(
 // "No Value", and nothing loops.
 INSTANTIATE_TEST_SUITE_P(
     InfiniteAngle, RadixAnglePageTest,
-    testing::Values(
-        Angle("Degree", "focus DEGREE\npaste 1e999", "5",
-              {"1e999", "No Value", "No Value", "No Value", "No Value", "No Value"}),
-        Angle("Radian", "focus RADIAN\npaste -1e999", "6",
-              {"No Value", "-1e999", "No Value", "No Value", "No Value", "No Value"}),
-        Angle("Grad", "focus GRAD\npaste 1e999", "7",
-              {"No Value", "No Value", "1e999", "No Value", "No Value", "No Value"}),
-        Angle("Sine", "focus SIN\npaste 1e999", "8",
-              {"No Value", "No Value", "No Value", "1e999", "No Value", "No Value"}),
-        Angle("Cosine", "focus COS\npaste -1e999", "10",
-              {"No Value", "No Value", "No Value", "No Value", "-1e999", "No Value"}),
-        Angle("ThenAFiniteAngle", "focus SIN\npaste 1e999\nfocus DEGREE\ntype 30", "5",
-              {"30", "0.52360", "33.33333", "0.50000000", "0.86602540", "0.57735027"})),
+    testing::Values(Angle("Degree", "focus DEGREE\npaste 1e999", "5",
+                          {"1e999", "No Value", "No Value", "No Value", "No Value", "No Value"}),
+                    Angle("Radian", "focus RADIAN\npaste -1e999", "6",
+                          {"No Value", "-1e999", "No Value", "No Value", "No Value", "No Value"}),
+                    Angle("Grad", "focus GRAD\npaste 1e999", "7",
+                          {"No Value", "No Value", "1e999", "No Value", "No Value", "No Value"}),
+                    Angle("Sine", "focus SIN\npaste 1e999", "8",
+                          {"No Value", "No Value", "No Value", "1e999", "No Value", "No Value"}),
+                    Angle("Cosine", "focus COS\npaste -1e999", "10",
+                          {"No Value", "No Value", "No Value", "No Value", "-1e999", "No Value"}),
+                    Angle("ThenAFiniteAngle", "focus SIN\npaste 1e999\nfocus DEGREE\ntype 30", "5",
+                          {"30", "0.52360", "33.33333", "0.50000000", "0.86602540", "0.57735027"})),
     PageCaseName);
 
 // The two groups never touch each other.
@@ -163,7 +191,8 @@ TEST(RadixAnglePageGroupsTest, AngleAndRadixCascadesStayApart) {
   expected["OCT"] = "377";
   expected["BIN"] = "11111111";
   const FieldTexts texts = RunSession("focus DEC\ntype 255\nfocus DEGREE\ntype 30\nfocus HEX");
-  for (const char* field : {"DEC", "HEX", "OCT", "BIN"}) EXPECT_EQ(texts.at(field), expected[field]);
+  for (const char* field : {"DEC", "HEX", "OCT", "BIN"})
+    EXPECT_EQ(texts.at(field), expected[field]);
   EXPECT_EQ(texts.at("SIN"), "0.50000000");
   EXPECT_EQ(texts.at("active"), "2");
 }

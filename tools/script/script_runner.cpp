@@ -51,9 +51,8 @@ std::string ScriptRunner::RunLine(std::string_view line, std::ostream& out) {
     Dump(out);
     return {};
   }
-  if (m_focusedPage == nullptr &&
-      (command == "type" || command == "append" || command == "paste" ||
-       command == "backspace" || command == "clear"))
+  if (m_focusedPage == nullptr && (command == "type" || command == "append" || command == "paste" ||
+                                   command == "backspace" || command == "clear"))
     return "no field has the focus";
   if (command == "type") return Type(text, true);
   if (command == "append") return Type(text, false);
