@@ -1,0 +1,295 @@
+#include "tests/hardening/invariants.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <numbers>
+#include <string_view>
+#include <system_error>
+
+#include "fields/active_field.h"
+#include "fields/number_text.h"
+#include "res/resource.h"
+
+namespace {
+
+// A handler writes a handful of fields per change; a runaway cascade writes many more.
+constexpr int kMaxWritesPerEdit = 40;
+// The first page writes through an 80-character buffer. The second writes "%f" of doubles: the
+// largest takes a sign, 309 digits, a point and 6 decimals.
+constexpr std::size_t kMaxRadixAngleLength = 79;
+constexpr std::size_t kMaxPointsLength = 317;
+// The second page reads a field through a 1024-character buffer.
+constexpr std::size_t kPointsReadLength = 1023;
+
+struct RadixField {
+  int controlId;
+  int radix;
+};
+constexpr RadixField kRadixFields[] = {{IDC_DEC, 10}, {IDC_HEX, 16}, {IDC_OCT, 8}, {IDC_BIN, 2}};
+
+// How a floating field is written: with `decimals` decimals (some degree texts with
+// `altDecimals`), its written value within [low, high]; a typed value beyond `reduceBound` is
+// range-reduced and rewritten (0: never).
+struct FloatField {
+  int controlId;
+  int decimals;
+  int altDecimals;
+  double low;
+  double high;
+  double reduceBound;
+};
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kTwoPi = 2 * std::numbers::pi;
+constexpr FloatField kFloatFields[] = {
+    {IDC_DEGREE, 5, 8, -360, 360, 360},  {IDC_RADIAN, 5, 5, -kTwoPi, kTwoPi, kTwoPi},
+    {IDC_GRAD, 5, 5, -400, 400, 400},    {IDC_SIN, 8, 8, -1, 1, 1},
+    {IDC_COS, 8, 8, -1, 1, 1},           {IDC_TAN, 8, 8, -kInf, kInf, 0},
+    {IDC_XY_ANGLE, 6, 6, 0, 360, 0},     {IDC_ELEVATION, 6, 6, -180, 180, 0},
+    {IDC_DISTANCE, 6, 6, 0, kInf, 0},    {IDC_XY_DISTANCE, 6, 6, 0, kInf, 0},
+    {IDC_START_X, 6, 6, -kInf, kInf, 0}, {IDC_START_Y, 6, 6, -kInf, kInf, 0},
+    {IDC_START_Z, 6, 6, -kInf, kInf, 0}, {IDC_END_X, 6, 6, -kInf, kInf, 0},
+    {IDC_END_Y, 6, 6, -kInf, kInf, 0},   {IDC_END_Z, 6, 6, -kInf, kInf, 0},
+};
+
+const FloatField* FindFloatField(int controlId) {
+  for (const FloatField& field : kFloatFields)
+    if (field.controlId == controlId) return &field;
+  return nullptr;
+}
+
+const RadixField* FindRadixField(int controlId) {
+  for (const RadixField& field : kRadixFields)
+    if (field.controlId == controlId) return &field;
+  return nullptr;
+}
+
+std::string NameOf(int controlId) {
+  for (const ActiveFieldInfo& field : kActiveFields)
+    if (field.controlId == controlId) return std::string(field.name);
+  return std::to_string(controlId);
+}
+
+// Whether `text` is a fixed-point number with exactly `decimals` decimals.
+bool IsFixed(std::string_view text, int decimals) {
+  if (!text.empty() && text.front() == '-') text.remove_prefix(1);
+  const std::size_t point = text.find('.');
+  if (point == 0 || point == std::string_view::npos) return false;
+  if (text.size() - point - 1 != static_cast<std::size_t>(decimals)) return false;
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (i != point && (text[i] < '0' || text[i] > '9')) return false;
+  return true;
+}
+
+// The canonical text of a 32-bit value in `radix`: signed decimal, or the unsigned 32-bit
+// two's complement in lowercase digits.
+std::string Canonical(std::int32_t value, int radix) {
+  if (radix == 10) return std::to_string(value);
+  std::uint32_t rest = static_cast<std::uint32_t>(value);
+  std::string digits;
+  do {
+    digits.insert(digits.begin(), "0123456789abcdef"[rest % radix]);
+    rest /= radix;
+  } while (rest != 0);
+  return digits;
+}
+
+// Whether `text` is the canonical text of some 32-bit value in `radix`.
+bool IsCanonical(std::string_view text, int radix) {
+  const char* last = text.data() + text.size();
+  if (radix == 10) {
+    std::int32_t value = 0;
+    const auto [ptr, ec] = std::from_chars(text.data(), last, value);
+    return ec == std::errc() && ptr == last && Canonical(value, 10) == text;
+  }
+  std::uint32_t value = 0;
+  const auto [ptr, ec] = std::from_chars(text.data(), last, value, radix);
+  return ec == std::errc() && ptr == last &&
+         Canonical(static_cast<std::int32_t>(value), radix) == text;
+}
+
+// What the C library's strtoll makes of the text, limited to the signed 32-bit range. The
+// process runs in the C locale, where strtoll skips the same blanks as the pages' reader.
+std::int32_t ReadAsC(const std::string& text, int base) {
+  const long long value = std::strtoll(text.c_str(), nullptr, base);
+  return static_cast<std::int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
+}
+
+// A value as the second page keeps it: narrowed to single precision, beyond its range infinite.
+double AsFloat(double value) {
+  if (std::fabs(value) > std::numeric_limits<float>::max()) return std::copysign(kInf, value);
+  return static_cast<float>(value);
+}
+
+void Report(std::vector<std::string>& broken, const std::string& what) { broken.push_back(what); }
+
+}  // namespace
+
+InvariantChecker::Group InvariantChecker::GroupOf(int controlId) {
+  if (FindRadixField(controlId)) return kRadix;
+  if (controlId >= IDC_DEGREE && controlId <= IDC_TAN) return kAngle;
+  return kPoints;
+}
+
+std::vector<std::string> InvariantChecker::Check(UserSession& session) {
+  std::vector<std::string> broken;
+  CheckWrites(session, broken);
+  if (session.EditedField() != 0)
+    m_lastEdited[GroupOf(session.EditedField())] = session.EditedField();
+  CheckRadix(session, broken);
+  CheckAngle(session, broken);
+  CheckPoints(session, broken);
+  return broken;
+}
+
+void InvariantChecker::CheckWrites(UserSession& session, std::vector<std::string>& broken) const {
+  const int edited = session.EditedField();
+  const auto& writes = session.Writes();
+  if (edited == 0) {
+    if (!writes.empty()) Report(broken, "an action that edited nothing wrote a field");
+    return;
+  }
+  if (writes.size() > static_cast<std::size_t>(kMaxWritesPerEdit * session.EditCount()))
+    Report(broken, std::to_string(writes.size()) + " writes for " +
+                       std::to_string(session.EditCount()) + " changes");
+  const FloatField* typed = FindFloatField(edited);
+  for (const UserSession::Write& write : writes) {
+    const std::string name = NameOf(write.controlId);
+    if (GroupOf(write.controlId) != GroupOf(edited))
+      Report(broken, "editing " + NameOf(edited) + " wrote " + name + ", of another group");
+    if (write.controlId == edited && (typed == nullptr || typed->reduceBound == 0))
+      Report(broken, "the field being typed, " + name + ", was rewritten");
+    const std::size_t maxLength =
+        GroupOf(write.controlId) == kPoints ? kMaxPointsLength : kMaxRadixAngleLength;
+    if (write.text.size() > maxLength)
+      Report(broken, name + " written with " + std::to_string(write.text.size()) + " chars");
+    if (const RadixField* radix = FindRadixField(write.controlId)) {
+      if (!IsCanonical(write.text, radix->radix))
+        Report(broken, name + " written as \"" + write.text + "\"");
+    } else if (const FloatField* field = FindFloatField(write.controlId)) {
+      if (write.text == kNoValue) continue;
+      // A bound itself may be written rounded up: 2 pi as "6.28319".
+      const double rounding = 0.5 * std::pow(10.0, -field->decimals);
+      const double value = ReadDouble(write.text);
+      if (!IsFixed(write.text, field->decimals) && !IsFixed(write.text, field->altDecimals))
+        Report(broken, name + " written as \"" + write.text + "\"");
+      else if (value < field->low - rounding || value > field->high + rounding)
+        Report(broken, name + " written out of its range: " + write.text);
+    }
+  }
+  // Range reduction leaves a typed angle, sine or cosine within its bound, or an infinite one
+  // as it was typed.
+  if (typed != nullptr && typed->reduceBound != 0) {
+    const double value = ReadDouble(session.Text(edited));
+    if (std::isfinite(value) && std::fabs(value) > typed->reduceBound)
+      Report(broken, NameOf(edited) + " left beyond its bound: " + session.Text(edited));
+  }
+}
+
+void InvariantChecker::CheckRadix(UserSession& session, std::vector<std::string>& broken) const {
+  const int source = m_lastEdited[kRadix] != 0 ? m_lastEdited[kRadix] : IDC_DEC;
+  const std::int32_t value = ReadAsC(session.Text(source), FindRadixField(source)->radix);
+  for (const RadixField& field : kRadixFields) {
+    if (field.controlId == source) continue;
+    const std::string expected = Canonical(value, field.radix);
+    if (session.Text(field.controlId) != expected)
+      Report(broken, NameOf(field.controlId) + " shows \"" + session.Text(field.controlId) +
+                         "\", not " + expected + " as " + NameOf(source) + " reads");
+  }
+}
+
+void InvariantChecker::CheckAngle(UserSession& session, std::vector<std::string>& broken) const {
+  const int typed = m_lastEdited[kAngle];
+  constexpr int kAngleFields[] = {IDC_DEGREE, IDC_RADIAN, IDC_GRAD, IDC_SIN, IDC_COS, IDC_TAN};
+  if (typed != 0 && typed != IDC_TAN && std::isinf(ReadDouble(session.Text(typed)))) {
+    for (int controlId : kAngleFields)
+      if (controlId != typed && session.Text(controlId) != kNoValue)
+        Report(broken, "an infinite " + NameOf(typed) + " left " + NameOf(controlId) + " \"" +
+                           session.Text(controlId) + "\"");
+    return;
+  }
+  for (int controlId : kAngleFields)
+    if (controlId != typed && controlId != IDC_TAN && session.Text(controlId) == kNoValue)
+      Report(broken, NameOf(controlId) + " shows No Value for a finite angle");
+
+  // Every field against the degree text, which all the others were derived from or led to.
+  const double degrees = ReadDouble(session.Text(IDC_DEGREE));
+  const double radians = degrees * std::numbers::pi / 180;
+  const auto expect = [&](int controlId, double value, double tolerance) {
+    const double shown = ReadDouble(session.Text(controlId));
+    if (!(std::fabs(shown - value) <= tolerance))
+      Report(broken, NameOf(controlId) + " \"" + session.Text(controlId) + "\" does not fit " +
+                         session.Text(IDC_DEGREE) + " degrees");
+  };
+  if (!(std::fabs(degrees) <= 360))
+    Report(broken, "the degree field shows " + session.Text(IDC_DEGREE));
+  // Five decimals are shown; the program's conversion factors differ from the exact ones in
+  // the twelfth digit.
+  expect(IDC_RADIAN, radians, 1e-5);
+  expect(IDC_GRAD, degrees * 10 / 9, 1e-5);
+  expect(IDC_SIN, std::sin(radians), 1e-7);
+  expect(IDC_COS, std::cos(radians), 1e-7);
+  if (typed == IDC_TAN) return;
+  const bool rightAngle = std::fabs(degrees) == 90 || std::fabs(degrees) == 270;
+  if (rightAngle != (session.Text(IDC_TAN) == kNoValue))
+    Report(broken,
+           "tangent \"" + session.Text(IDC_TAN) + "\" at " + session.Text(IDC_DEGREE) + " degrees");
+  else if (!rightAngle) {
+    // Near a right angle the tangent grows as 1 + tan^2 per radian of error in the factor.
+    const double tangent = std::tan(radians);
+    expect(IDC_TAN, tangent, 1e-8 + 1e-9 * (1 + tangent * tangent));
+  }
+}
+
+void InvariantChecker::CheckPoints(UserSession& session, std::vector<std::string>& broken) const {
+  if (session.Pages().PageOf(IDC_START_X) == nullptr) return;
+  const int edited = session.EditedField();
+  const bool coordinateEdited = edited >= IDC_START_X && edited <= IDC_END_Z;
+  for (const UserSession::Write& write : session.Writes()) {
+    const bool coordinate = write.controlId >= IDC_START_X && write.controlId <= IDC_END_Z;
+    const bool start = write.controlId <= IDC_START_Z && coordinate;
+    if ((coordinateEdited && coordinate) || start)
+      Report(broken,
+             "editing " + NameOf(edited) + " wrote the coordinate " + NameOf(write.controlId));
+  }
+
+  const auto read = [&](int controlId) {
+    return ReadDouble(std::string_view(session.Text(controlId)).substr(0, kPointsReadLength));
+  };
+  double start[3], end[3], largest = 0;
+  for (int i = 0; i < 3; ++i) {
+    start[i] = AsFloat(read(IDC_START_X + i));
+    end[i] = AsFloat(read(IDC_END_X + i));
+    largest = std::max({largest, std::fabs(start[i]), std::fabs(end[i])});
+  }
+  // Beyond this the single-precision rounding of the points swamps any useful tolerance.
+  if (!(largest <= 1e15)) return;
+  const double dx = end[0] - start[0], dy = end[1] - start[1];
+  const double dz = read(IDC_END_Z) - start[2];
+  const int typed = m_lastEdited[kPoints];
+  const double tolerance = 1e-6 + 1e-6 * largest;
+  const auto expect = [&](int controlId, double value) {
+    if (controlId == typed) return;
+    if (!(std::fabs(read(controlId) - value) <= tolerance))
+      Report(broken, NameOf(controlId) + " \"" + session.Text(controlId) +
+                         "\" does not fit the points, " + std::to_string(value));
+  };
+  expect(IDC_DISTANCE, std::sqrt(dx * dx + dy * dy + dz * dz));
+  const double xyDistance = std::sqrt(dx * dx + dy * dy);
+  expect(IDC_XY_DISTANCE, xyDistance);
+  if (typed != IDC_XY_ANGLE && xyDistance > 1e-3 * (1 + largest)) {
+    const double bearing = std::atan2(dx, dy) * 180 / std::numbers::pi;
+    const double off = std::remainder(read(IDC_XY_ANGLE) - bearing, 360.0);
+    if (!(std::fabs(off) <= 0.01))
+      Report(broken, "bearing \"" + session.Text(IDC_XY_ANGLE) + "\" does not fit the points");
+  }
+  // The elevation is computed from the points only when a coordinate was typed last.
+  if (typed == 0 || (typed >= IDC_START_X && typed <= IDC_END_Z)) {
+    const double elevation = read(IDC_ELEVATION);
+    if ((elevation < 0 && !(end[2] < start[2])) || (elevation > 0 && end[2] < start[2]))
+      Report(broken, "elevation \"" + session.Text(IDC_ELEVATION) + "\" has the wrong sign");
+  }
+}

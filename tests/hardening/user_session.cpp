@@ -1,0 +1,116 @@
+#include "tests/hardening/user_session.h"
+
+#include <utility>
+
+#include "fields/active_field.h"
+
+namespace {
+
+// The length of the UTF-8 sequence that `lead` starts; a stray byte counts as one key.
+std::size_t SequenceLength(unsigned char lead) {
+  if (lead >= 0xF0 && lead <= 0xF7) return 4;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xC0 && lead <= 0xDF) return 2;
+  return 1;
+}
+
+}  // namespace
+
+std::vector<std::size_t> KeyEnds(std::string_view text) {
+  std::vector<std::size_t> ends;
+  for (std::size_t pos = 0; pos < text.size();) {
+    pos = std::min(text.size(), pos + SequenceLength(static_cast<unsigned char>(text[pos])));
+    ends.push_back(pos);
+  }
+  return ends;
+}
+
+UserSession::UserSession() {
+  g_activeField = AF_NONE;
+  for (CFieldPage* page : m_pages.All()) page->SetObserver(this);
+  m_pages.Create();
+}
+
+void UserSession::SwitchTab(std::size_t index) {
+  BeginAction();
+  if (index >= m_pages.All().size() || index == m_tab) return;
+  m_tab = index;
+  // The focused field went out of sight with its page; the register keeps its code.
+  m_focused = 0;
+}
+
+void UserSession::Focus(int controlId) {
+  BeginAction();
+  CFieldPage* page = m_pages.PageOf(controlId);
+  if (page == nullptr) return;
+  const auto pages = m_pages.All();
+  for (std::size_t i = 0; i < pages.size(); ++i)
+    if (pages[i] == page) m_tab = i;
+  m_focused = controlId;
+  page->OnFieldFocused(controlId);
+}
+
+void UserSession::Type(std::string_view keys) {
+  BeginAction();
+  Keys(keys, true);
+}
+
+void UserSession::Append(std::string_view keys) {
+  BeginAction();
+  Keys(keys, false);
+}
+
+void UserSession::Paste(std::string_view text) {
+  BeginAction();
+  if (FocusedPage() != nullptr) Edit(std::string(text));
+}
+
+void UserSession::Backspace() {
+  BeginAction();
+  if (FocusedPage() == nullptr) return;
+  const std::string& text = Text(m_focused);
+  if (text.empty()) return;
+  std::size_t start = text.size() - 1;
+  while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
+  Edit(text.substr(0, start));
+}
+
+void UserSession::Clear() {
+  BeginAction();
+  // An edit control that is empty already sends no change for a deletion.
+  if (FocusedPage() != nullptr && !Text(m_focused).empty()) Edit({});
+}
+
+const std::string& UserSession::Text(int controlId) {
+  return m_pages.PageOf(controlId)->FieldText(controlId);
+}
+
+void UserSession::OnFieldWritten(int controlId, std::string_view text) {
+  m_writes.push_back({controlId, std::string(text)});
+}
+
+CFieldPage* UserSession::FocusedPage() {
+  return m_focused == 0 ? nullptr : m_pages.PageOf(m_focused);
+}
+
+void UserSession::BeginAction() {
+  m_writes.clear();
+  m_edited = 0;
+  m_editCount = 0;
+}
+
+void UserSession::Edit(std::string text) {
+  m_edited = m_focused;
+  ++m_editCount;
+  FocusedPage()->OnFieldEdited(m_focused, text);
+}
+
+void UserSession::Keys(std::string_view keys, bool replaceFirst) {
+  if (FocusedPage() == nullptr) return;
+  std::size_t begin = 0;
+  for (std::size_t end : KeyEnds(keys)) {
+    const std::string_view key = keys.substr(begin, end - begin);
+    Edit(begin == 0 && replaceFirst ? std::string(key) : Text(m_focused) + std::string(key));
+    begin = end;
+  }
+}

@@ -1,0 +1,70 @@
+// A user at the keyboard in front of the program's pages: switch tabs, focus a field, type key
+// by key, append, paste, delete, clear. It records every text the pages write during the
+// latest action so that checks can ask what that action did.
+//
+// It acts as the window's edit controls do and nothing more: the cascade is the pages' own.
+// It judges nothing; InvariantChecker does.
+#ifndef MENSORATOR_TESTS_HARDENING_USER_SESSION_H
+#define MENSORATOR_TESTS_HARDENING_USER_SESSION_H
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fields/field_page.h"
+#include "pages/converter_pages.h"
+
+class UserSession : private FieldObserver {
+ public:
+  struct Write {
+    int controlId;
+    std::string text;
+  };
+
+  // Starts the program afresh: the register as at start-up, the pages created as the window
+  // creates them, the first tab shown and no field focused.
+  UserSession();
+  UserSession(const UserSession&) = delete;
+  UserSession& operator=(const UserSession&) = delete;
+
+  // The actions. Each one first forgets what the one before did. Keys go to the focused
+  // field; without one (no field focused yet, or its page hidden) they go nowhere.
+  void SwitchTab(std::size_t index);  // an index beyond the last tab changes nothing
+  void Focus(int controlId);          // also shows the field's page, as clicking into it needs
+  void Type(std::string_view keys);   // over the whole text selected: the first key replaces it
+  void Append(std::string_view keys);
+  void Paste(std::string_view text);  // over the whole text selected
+  void Backspace();
+  void Clear();
+
+  ConverterPages& Pages() { return m_pages; }
+  const std::string& Text(int controlId);
+  // The field that has the keyboard focus, or 0.
+  int FocusedField() const { return m_focused; }
+  std::size_t Tab() const { return m_tab; }
+  const std::vector<Write>& Writes() const { return m_writes; }
+  // The field the latest action changed as the user, or 0 when it changed none, and how many
+  // changes (keys, pastes, deletions) it made.
+  int EditedField() const { return m_edited; }
+  int EditCount() const { return m_editCount; }
+
+ private:
+  void OnFieldWritten(int controlId, std::string_view text) override;
+  CFieldPage* FocusedPage();
+  void BeginAction();
+  void Edit(std::string text);
+  void Keys(std::string_view keys, bool replaceFirst);
+
+  ConverterPages m_pages;
+  std::size_t m_tab = 0;
+  int m_focused = 0;
+  int m_edited = 0;
+  int m_editCount = 0;
+  std::vector<Write> m_writes;
+};
+
+// Where each UTF-8 character of `text` ends: one entry per key a user would press.
+std::vector<std::size_t> KeyEnds(std::string_view text);
+
+#endif
