@@ -1,0 +1,17 @@
+// The About box: the program's name, version and date, from the IDD_ABOUTBOX template.
+// OK, Enter and Escape close it. It holds nothing and does nothing else.
+#ifndef MENSORATOR_APP_WIN32_ABOUT_DLG_H
+#define MENSORATOR_APP_WIN32_ABOUT_DLG_H
+
+#include <windows.h>
+
+class CAboutDlg {
+ public:
+  // Shows the box modally over `owner` until it is closed.
+  void DoModal(HWND owner);
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+#endif

@@ -1,0 +1,42 @@
+// One page of the converter as a Win32 child dialog, made from the page's template resource.
+//
+// It carries events between the EDIT controls and the page: a field gaining the focus and a
+// text the user changed go to the page, every text the page writes goes into its control.
+// The page alone decides what a change does. The Enter key inside the page goes to the
+// page's OnOK; Escape hides the page, as ending a modeless dialog does. It does not place or
+// show itself: the main window does.
+#ifndef MENSORATOR_APP_WIN32_PAGE_WINDOW_H
+#define MENSORATOR_APP_WIN32_PAGE_WINDOW_H
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "fields/field_page.h"
+
+class CPageWindow final : public FieldObserver {
+ public:
+  explicit CPageWindow(CFieldPage& page) : m_page(page) {}
+  CPageWindow(const CPageWindow&) = delete;
+  CPageWindow& operator=(const CPageWindow&) = delete;
+  ~CPageWindow();
+
+  // Creates the hidden window as a child of `parent` and starts showing the page's texts.
+  // The page's own start-up (CFieldPage::Create) comes after, and fills the controls.
+  void Create(HWND parent);
+  HWND Hwnd() const { return m_hwnd; }
+
+  void OnFieldWritten(int controlId, std::string_view text) override;
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCommand(WORD code, WORD id, HWND control);
+
+  CFieldPage& m_page;
+  HWND m_hwnd = nullptr;
+  // Set while a text the page wrote goes into its control: that control's EN_CHANGE echoes
+  // a write the page has already notified itself of, nested in the write.
+  bool m_writing = false;
+};
+
+#endif

@@ -1,0 +1,340 @@
+// mensorator-win32-test: opens the program's real main window and uses it as a person would,
+// by window messages: focuses fields, types keys, clicks tabs, opens the About box from the
+// window menu, presses Enter and Escape and finally the close box. It reads every field back
+// and checks the compiled resources first. Exit status 0 when every check holds.
+//
+// The session runs in steps from a timer while the window's own modal loop runs, so keys
+// posted in one step have gone through that loop (and its dialog-key routing) by the next.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/win32/converter_app.h"
+#include "fields/active_field.h"
+#include "res/resource.h"
+#include "tests/win32/check.h"
+#include "tests/win32/resource_check.h"
+
+namespace {
+
+Checker check;
+
+HWND MainWindow() { return FindWindowW(L"#32770", L"Mensorator"); }
+HWND Tab() { return GetDlgItem(MainWindow(), IDC_TAB); }
+
+// The page window that holds the control `controlId`.
+HWND PageOf(int controlId) {
+  for (HWND page = FindWindowExW(MainWindow(), nullptr, L"#32770", nullptr); page != nullptr;
+       page = FindWindowExW(MainWindow(), page, L"#32770", nullptr))
+    if (GetDlgItem(page, controlId) != nullptr) return page;
+  return nullptr;
+}
+HWND Field(int controlId) { return GetDlgItem(PageOf(controlId), controlId); }
+HWND FirstPage() { return PageOf(IDC_HEX); }
+HWND SecondPage() { return PageOf(IDC_START_X); }
+
+std::wstring Text(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)), L'\0');
+  GetWindowTextW(window, text.data(), static_cast<int>(text.size()) + 1);
+  return text;
+}
+
+// Every field of both pages, by control identifier.
+std::map<int, std::wstring> AllFields() {
+  std::map<int, std::wstring> texts;
+  for (const ActiveFieldInfo& field : kActiveFields)
+    texts[field.controlId] = Text(Field(field.controlId));
+  return texts;
+}
+
+// Clicks into the field, selects its whole text and types `keys` over it, one WM_CHAR each.
+void TypeOver(int controlId, std::wstring_view keys) {
+  const HWND field = Field(controlId);
+  SetFocus(field);
+  SendMessageW(field, EM_SETSEL, 0, -1);
+  for (wchar_t key : keys) SendMessageW(field, WM_CHAR, key, 1);
+}
+
+void PostKey(HWND target, WPARAM key) { PostMessageW(target, WM_KEYDOWN, key, 1); }
+
+void ClickTab(int index) {
+  RECT item;
+  SendMessageW(Tab(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+  const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  PostMessageW(Tab(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(Tab(), WM_LBUTTONUP, 0, point);
+}
+
+void CheckShownPage(HWND shown, HWND hidden) {
+  check.That(IsWindowVisible(shown) && !IsWindowVisible(hidden), "one page shown, one hidden");
+}
+
+struct Typing {
+  int controlId;
+  std::wstring_view keys;
+};
+
+// A user's typing and what the fields then show. Texts from the program's reference tables
+// or worked out by hand; "\b" is the Backspace key.
+struct SessionRow {
+  const char* name;
+  std::vector<Typing> typing;
+  std::vector<std::pair<int, std::wstring_view>> expected;
+};
+
+const std::vector<SessionRow> kFirstPageRows = {
+    {"decimal 255",
+     {{IDC_DEC, L"255"}},
+     {{IDC_HEX, L"ff"}, {IDC_OCT, L"377"}, {IDC_BIN, L"11111111"}}},
+    {"decimal -1",
+     {{IDC_DEC, L"-1"}},
+     {{IDC_HEX, L"ffffffff"},
+      {IDC_OCT, L"37777777777"},
+      {IDC_BIN, L"11111111111111111111111111111111"}}},
+    {"hexadecimal 0x1F",
+     {{IDC_HEX, L"0x1F"}},
+     {{IDC_HEX, L"0x1F"}, {IDC_DEC, L"31"}, {IDC_OCT, L"37"}, {IDC_BIN, L"11111"}}},
+    {"degree 30",
+     {{IDC_DEGREE, L"30"}},
+     {{IDC_DEGREE, L"30"},
+      {IDC_RADIAN, L"0.52360"},
+      {IDC_GRAD, L"33.33333"},
+      {IDC_SIN, L"0.50000000"},
+      {IDC_COS, L"0.86602540"},
+      {IDC_TAN, L"0.57735027"}}},
+    {"degree 450 is reduced",
+     {{IDC_DEGREE, L"450"}},
+     {{IDC_DEGREE, L"90.00000"},
+      {IDC_RADIAN, L"1.57080"},
+      {IDC_GRAD, L"100.00000"},
+      {IDC_SIN, L"1.00000000"},
+      {IDC_COS, L"0.00000000"},
+      {IDC_TAN, L"No Value"}}},
+    // The reduction leaves the caret after the new text, so Backspace takes its last digit.
+    {"key after a reduction lands at the end",
+     {{IDC_DEGREE, L"450\b"}},
+     {{IDC_DEGREE, L"90.0000"},
+      {IDC_RADIAN, L"1.57080"},
+      {IDC_GRAD, L"100.00000"},
+      {IDC_SIN, L"1.00000000"},
+      {IDC_COS, L"0.00000000"},
+      {IDC_TAN, L"No Value"}}},
+    {"sine 1.5 is reduced",
+     {{IDC_SIN, L"1.5"}},
+     {{IDC_DEGREE, L"30.00000000"},
+      {IDC_RADIAN, L"0.52360"},
+      {IDC_GRAD, L"33.33333"},
+      {IDC_SIN, L"0.50000000"},
+      {IDC_COS, L"0.86602540"},
+      {IDC_TAN, L"0.57735027"}}},
+    {"radian 7",
+     {{IDC_RADIAN, L"7"}},
+     {{IDC_DEGREE, L"41.07019"},
+      {IDC_RADIAN, L"0.71681"},
+      {IDC_GRAD, L"45.63354"},
+      {IDC_SIN, L"0.65698309"},
+      {IDC_COS, L"0.75390531"},
+      {IDC_TAN, L"0.87143980"}}},
+    {"tangent 1",
+     {{IDC_TAN, L"1"}},
+     {{IDC_DEGREE, L"45.00000000"},
+      {IDC_RADIAN, L"0.78540"},
+      {IDC_GRAD, L"50.00000"},
+      {IDC_SIN, L"0.70710678"},
+      {IDC_COS, L"0.70710678"},
+      {IDC_TAN, L"1"}}},
+};
+
+const std::vector<SessionRow> kSecondPageRows = {
+    {"end point 3, 4",
+     {{IDC_END_X, L"3"}, {IDC_END_Y, L"4"}},
+     {{IDC_END_X, L"3"},
+      {IDC_END_Y, L"4"},
+      {IDC_DISTANCE, L"5.000000"},
+      {IDC_XY_DISTANCE, L"5.000000"},
+      {IDC_XY_ANGLE, L"36.869892"},
+      {IDC_ELEVATION, L"0.000000"}}},
+    {"end Z 12",
+     {{IDC_END_Z, L"12"}},
+     {{IDC_DISTANCE, L"13.000000"},
+      {IDC_XY_DISTANCE, L"5.000000"},
+      {IDC_XY_ANGLE, L"36.869892"},
+      {IDC_ELEVATION, L"67.380127"}}},
+    {"XY distance 10 moves the end point",
+     {{IDC_END_Z, L"0"}, {IDC_XY_DISTANCE, L"10"}},
+     {{IDC_END_X, L"6.000000"},
+      {IDC_END_Y, L"8.000000"},
+      {IDC_END_Z, L"0"},
+      {IDC_DISTANCE, L"10.000000"},
+      {IDC_XY_DISTANCE, L"10"},
+      {IDC_XY_ANGLE, L"36.869892"},
+      {IDC_ELEVATION, L"0.000000"}}},
+};
+
+void RunRows(const std::vector<SessionRow>& rows) {
+  for (const SessionRow& row : rows) {
+    check.Case(row.name);
+    for (const Typing& typing : row.typing) TypeOver(typing.controlId, typing.keys);
+    for (const auto& [controlId, text] : row.expected)
+      check.Equal(Text(Field(controlId)), text, "field " + std::to_string(controlId));
+  }
+}
+
+void CheckStart() {
+  check.Case("start");
+  check.That(MainWindow() != nullptr, "main window open");
+  check.Equal(SendMessageW(Tab(), TCM_GETCURSEL, 0, 0), 0, "selected tab");
+  CheckShownPage(FirstPage(), SecondPage());
+  RECT area;
+  GetWindowRect(Tab(), &area);
+  MapWindowPoints(nullptr, MainWindow(), reinterpret_cast<POINT*>(&area), 2);
+  SendMessageW(Tab(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  for (HWND page : {FirstPage(), SecondPage()}) {
+    RECT placed;
+    GetWindowRect(page, &placed);
+    MapWindowPoints(nullptr, MainWindow(), reinterpret_cast<POINT*>(&placed), 2);
+    check.That(EqualRect(&placed, &area), "page covers the tab's display area");
+  }
+  for (const auto& [controlId, text] : AllFields())
+    check.Equal(text, controlId == IDC_COS ? L"1" : L"0", "initial text");
+  check.Equal(g_activeField, AF_NONE, "no field active");
+
+  check.Case("tab texts");
+  // Decoded as Shift JIS whatever the ANSI code page of this Windows (the test runs in one
+  // that is not Japanese).
+  const std::wstring_view expected[] = {L"基数変換・角度単位関連", L"距離・角度"};
+  check.Equal(SendMessageW(Tab(), TCM_GETITEMCOUNT, 0, 0), 2, "tab count");
+  for (int i = 0; i < 2; ++i) {
+    wchar_t text[64] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    SendMessageW(Tab(), TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    check.Equal(text, expected[i], "tab " + std::to_string(i));
+  }
+
+  check.Case("window menu and icon");
+  const HMENU menu = GetSystemMenu(MainWindow(), FALSE);
+  const int count = GetMenuItemCount(menu);
+  MENUITEMINFOW separator{};
+  separator.cbSize = sizeof separator;
+  separator.fMask = MIIM_FTYPE;
+  GetMenuItemInfoW(menu, count - 2, TRUE, &separator);
+  check.That((separator.fType & MFT_SEPARATOR) != 0, "separator before the last entry");
+  check.Equal(GetMenuItemID(menu, count - 1), IDM_ABOUTBOX, "last entry's command");
+  wchar_t entry[64] = {};
+  GetMenuStringW(menu, count - 1, entry, 64, MF_BYPOSITION);
+  check.Equal(entry, L"Mensorator のﾊﾞｰｼﾞｮﾝ情報(&A)...", "last entry's text");
+  const LRESULT big = SendMessageW(MainWindow(), WM_GETICON, ICON_BIG, 0);
+  check.That(big != 0, "big icon set");
+  check.Equal(SendMessageW(MainWindow(), WM_GETICON, ICON_SMALL, 0), big, "small icon");
+  check.Equal(SendMessageW(MainWindow(), WM_QUERYDRAGICON, 0, 0), big, "drag icon");
+}
+
+std::map<int, std::wstring> g_fieldsBefore;
+
+// The steps of the session, one per timer tick.
+const std::vector<std::function<void()>> kSteps = {
+    [] {
+      CheckStart();
+      RunRows(kFirstPageRows);
+      g_fieldsBefore = AllFields();
+      SetFocus(Field(IDC_DEC));
+      PostKey(Field(IDC_DEC), VK_RETURN);
+    },
+    [] {
+      check.Case("Enter in a page");
+      check.That(MainWindow() != nullptr, "window still open");
+      CheckShownPage(FirstPage(), SecondPage());
+      check.That(AllFields() == g_fieldsBefore, "fields unchanged");
+      SetFocus(Tab());
+      PostKey(Tab(), VK_RETURN);
+    },
+    [] {
+      check.Case("Enter outside the pages");
+      check.That(MainWindow() != nullptr, "window still open");
+      PostMessageW(MainWindow(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    },
+    [] {  // runs inside the About box's modal loop
+      check.Case("About box");
+      const HWND about = FindWindowW(L"#32770", L"Mensoratorのﾊﾞｰｼﾞｮﾝ情報");
+      check.That(about != nullptr, "open");
+      check.That(GetWindow(about, GW_OWNER) == MainWindow(), "owned by the main window");
+      check.That(!IsWindowEnabled(MainWindow()), "main window disabled while it is open");
+      check.That(FindWindowExW(about, nullptr, L"Static", L"Mensorator Version 0.40") != nullptr,
+                 "version text");
+      PostKey(GetFocus(), VK_ESCAPE);
+    },
+    [] {
+      check.Case("About box closed");
+      check.That(FindWindowW(L"#32770", L"Mensoratorのﾊﾞｰｼﾞｮﾝ情報") == nullptr, "closed");
+      check.That(MainWindow() != nullptr && IsWindowEnabled(MainWindow()), "window usable");
+      SetFocus(Field(IDC_DEC));
+      ClickTab(1);
+    },
+    [] {
+      check.Case("second tab");
+      check.Equal(SendMessageW(Tab(), TCM_GETCURSEL, 0, 0), 1, "selected tab");
+      CheckShownPage(SecondPage(), FirstPage());
+      check.Equal(g_activeField, AF_DEC, "first page's field still active");
+      RunRows(kSecondPageRows);
+      ClickTab(0);
+    },
+    [] {
+      check.Case("back to the first tab");
+      CheckShownPage(FirstPage(), SecondPage());
+      const std::map<int, std::wstring> now = AllFields();
+      for (const auto& [controlId, text] : g_fieldsBefore)
+        if (PageOf(controlId) == FirstPage())
+          check.Equal(now.at(controlId), text, "field " + std::to_string(controlId));
+      SetFocus(Field(IDC_DEC));
+      PostKey(Field(IDC_DEC), VK_ESCAPE);
+    },
+    [] {
+      check.Case("Escape in a page");
+      check.That(MainWindow() != nullptr, "window still open");
+      check.That(!IsWindowVisible(FirstPage()) && !IsWindowVisible(SecondPage()),
+                 "the page is hidden, nothing shown under the tabs");
+      ClickTab(1);
+      ClickTab(0);
+    },
+    [] {
+      check.Case("hidden page shown again");
+      CheckShownPage(FirstPage(), SecondPage());
+      check.Equal(Text(Field(IDC_TAN)), L"1", "fields as they were");
+      PostMessageW(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    },
+};
+
+std::size_t g_nextStep = 0;
+
+void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (g_nextStep == kSteps.size()) {
+    KillTimer(nullptr, timer);
+    return;
+  }
+  kSteps[g_nextStep++]();
+}
+
+}  // namespace
+
+int main() {
+  CheckResources(check);
+  // A thread timer: its ticks are dispatched by whichever modal loop is running.
+  SetTimer(nullptr, 0, 20, RunNextStep);
+  const bool loopAfterwards = CConverterApp().InitInstance();
+
+  check.Case("close box");
+  check.That(!loopAfterwards, "no message loop after the window");
+  check.Equal(static_cast<long long>(g_nextStep), static_cast<long long>(kSteps.size()),
+              "steps run before the window closed");
+  check.That(MainWindow() == nullptr, "window destroyed");
+  return check.Finish();
+}
