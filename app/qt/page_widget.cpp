@@ -39,8 +39,12 @@ void CPageWidget::ShowFieldTexts() {
 void CPageWidget::OnFieldWritten(int controlId, std::string_view text) {
   QLineEdit* edit = Edit(controlId);
   const QString shown = ToQString(text);
-  // setText leaves the caret at the end, also in the field being typed in.
-  if (edit != nullptr && edit->text() != shown) edit->setText(shown);
+  if (edit == nullptr || edit->text() == shown) return;
+  edit->setText(shown);
+  // The field being typed in keeps the caret at the end, where typing goes on; any other
+  // field shows its text from the start, as a long number would otherwise lose its leading
+  // digits.
+  if (!edit->hasFocus()) edit->setCursorPosition(0);
 }
 
 bool CPageWidget::eventFilter(QObject* watched, QEvent* event) {
