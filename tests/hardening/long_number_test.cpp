@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 #include "fields/number_text.h"
@@ -16,6 +17,8 @@ struct LongCase {
   int base;
   std::int32_t value;
 };
+
+std::ostream& operator<<(std::ostream& out, const LongCase& c) { return out << c.name; }
 
 const std::string kZeros(100000, '0');
 
