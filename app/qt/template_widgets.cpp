@@ -107,9 +107,15 @@ void NameEditsFromLabels(const TemplateWidgets& built) {
 }  // namespace
 
 QIcon MainFrameIcon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256})
-    icon.addFile(QStringLiteral(":/icons/mensorator-%1.png").arg(size), QSize(size, size));
+  // The sizes a window and its dialogs show. Each file is decoded when added, and the window
+  // system receives every size as a property of the window, so the launcher's large sizes
+  // come from the installed icon theme instead.
+  static const QIcon icon = [] {
+    QIcon sizes;
+    for (int size : {16, 32, 48})
+      sizes.addFile(QStringLiteral(":/icons/mensorator-%1.png").arg(size), QSize(size, size));
+    return sizes;
+  }();
   return icon;
 }
 
