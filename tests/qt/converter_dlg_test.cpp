@@ -3,6 +3,7 @@
 #include "app/qt/converter_dlg.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +60,7 @@ class ConverterDlgTest : public QObject {
   void editFieldsKeepTheirOwnContextMenu();
   void accessibleNames_data();
   void accessibleNames();
+  void dialogFontIsTheGothicAtHand();
   void geometryFollowsTemplates();
   void dialogUnitsRoundAsTheDialogManager_data();
   void dialogUnitsRoundAsTheDialogManager();
@@ -393,9 +395,27 @@ void ConverterDlgTest::accessibleNames() {
     if (other != edit) QVERIFY2(other->accessibleName() != name, qPrintable(other->objectName()));
 }
 
+void ConverterDlgTest::dialogFontIsTheGothicAtHand() {
+  const QString face = QString::fromUtf8(kDialogFontFace.data(), kDialogFontFace.size());
+  QString expected = "IPAPGothic";
+  if (QFontDatabase::hasFamily(face))
+    expected = face;
+  else if (!QFontDatabase::hasFamily(expected))
+    QSKIP("neither the dialog font nor its substitute is installed");
+  // Every window and every control shows the one font.
+  QList<QWidget*> widgets = m_dlg->findChildren<QWidget*>();
+  widgets << m_dlg.get();
+  for (const QWidget* widget : widgets) {
+    const QFontInfo info(widget->font());
+    QCOMPARE(info.family(), expected);
+    QCOMPARE(info.pointSize(), kDialogFontPointSize);
+  }
+  CAboutDlg about;
+  QCOMPARE(QFontInfo(about.font()).family(), expected);
+}
+
 void ConverterDlgTest::geometryFollowsTemplates() {
   const DialogUnits units = DialogUnits::Of(m_dlg->font());
-  QCOMPARE(QFontInfo(m_dlg->font()).pointSize(), kDialogFontPointSize);
   QCOMPARE(m_dlg->size(), units.ToPixels(kMainDialogTemplate.cx, kMainDialogTemplate.cy));
   const ControlTemplate& tab = kMainDialogTemplate.controls[0];
   QCOMPARE(m_dlg->Tab()->geometry(), units.ToPixels(tab.x, tab.y, tab.cx, tab.cy));
