@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <iterator>
+#include <utility>
 
 #include "app/qt/about_dlg.h"
 #include "app/qt/cp932.h"
@@ -13,6 +14,13 @@ CConverterDlg::CConverterDlg(QWidget* parent) : QDialog(parent), m_hIcon(MainFra
   const TemplateWidgets widgets = BuildDialogWindow(kMainDialogTemplate, *this);
   m_tab = widgets.Find<QTabWidget>(IDC_TAB);
   OnInitDialog();
+}
+
+CConverterDlg::~CConverterDlg() {
+  // The page widgets observe the pages, which as members die before the QDialog base deletes
+  // its child widgets: the widgets go first, unlisted first, as removing the current page
+  // changes the tab.
+  qDeleteAll(std::exchange(m_pageWidgets, {}));
 }
 
 void CConverterDlg::OnInitDialog() {

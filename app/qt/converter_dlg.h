@@ -22,6 +22,7 @@ class CConverterDlg final : public QDialog {
 
  public:
   explicit CConverterDlg(QWidget* parent = nullptr);
+  ~CConverterDlg() override;
 
   // Enter never closes the window.
   void accept() override { OnOK(); }
