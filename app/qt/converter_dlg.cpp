@@ -25,15 +25,13 @@ CConverterDlg::~CConverterDlg() {
 
 void CConverterDlg::OnInitDialog() {
   if (!kAboutBoxMenuText.empty()) {
-    m_aboutBox = new QAction(QString::fromUtf8(kAboutBoxMenuText.data(),
-                                               static_cast<qsizetype>(kAboutBoxMenuText.size())),
-                             this);
+    m_aboutBox = new QAction(ToQString(kAboutBoxMenuText), this);
     connect(m_aboutBox, &QAction::triggered, this, &CConverterDlg::OnAboutBox);
   }
   setWindowIcon(m_hIcon);
 
-  // The widgets exist and listen before the pages start, so that every text the pages'
-  // start-up writes reaches its widget.
+  // The widgets listen before the pages start, so the start-up's writes reach them as they
+  // happen; afterwards every field is shown once more, the ones no write touched included.
   const DialogUnits units = DialogUnits::Of(font());
   for (CFieldPage* page : m_pages.All()) {
     auto* widget = new CPageWidget(*page, units);

@@ -3,14 +3,6 @@
 #include <QKeyEvent>
 #include <string>
 
-namespace {
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 CPageWidget::CPageWidget(CFieldPage& page, const DialogUnits& units, QWidget* parent)
     : QWidget(parent),
       m_page(page),

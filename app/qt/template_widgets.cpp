@@ -13,10 +13,6 @@
 
 namespace {
 
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QWidget* CreateWidget(const ControlTemplate& control, QWidget& host, const DialogUnits& units) {
   const QString text = ToQString(control.text);
   switch (control.kind) {
@@ -106,16 +102,17 @@ void NameEditsFromLabels(const TemplateWidgets& built) {
 
 }  // namespace
 
+QString ToQString(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
 QIcon MainFrameIcon() {
   // The sizes a window and its dialogs show. Each file is decoded when added, and the window
   // system receives every size as a property of the window, so the launcher's large sizes
   // come from the installed icon theme instead.
-  static const QIcon icon = [] {
-    QIcon sizes;
-    for (int size : {16, 32, 48})
-      sizes.addFile(QStringLiteral(":/icons/mensorator-%1.png").arg(size), QSize(size, size));
-    return sizes;
-  }();
+  QIcon icon;
+  for (int size : {16, 32, 48})
+    icon.addFile(QStringLiteral(":/icons/mensorator-%1.png").arg(size), QSize(size, size));
   return icon;
 }
 

@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QString>
 #include <QWidget>
+#include <string_view>
 #include <vector>
 
 #include "app/qt/dialog_font.h"
@@ -29,6 +30,9 @@ struct TemplateWidgets {
     return nullptr;
   }
 };
+
+// A UTF-8 text of the resources as a Qt string.
+QString ToQString(std::string_view utf8);
 
 // The application's icon IDR_MAINFRAME, at every size it is drawn in.
 QIcon MainFrameIcon();

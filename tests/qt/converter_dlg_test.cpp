@@ -361,24 +361,22 @@ void ConverterDlgTest::editFieldsKeepTheirOwnContextMenu() {
 void ConverterDlgTest::accessibleNames_data() {
   QTest::addColumn<QString>("field");
   QTest::addColumn<QString>("name");
-  QTest::newRow("hex") << "IDC_HEX"
-                       << "１６進数";
-  QTest::newRow("binary") << "IDC_BIN"
-                          << "２進数";
-  QTest::newRow("degree") << "IDC_DEGREE"
-                          << "Degree";
-  QTest::newRow("sine, not the degree label of its row") << "IDC_SIN"
-                                                         << "sin =";
-  QTest::newRow("start X") << "IDC_START_X"
-                           << "始点 X";
-  QTest::newRow("end Z") << "IDC_END_Z"
-                         << "終点 Z";
-  QTest::newRow("distance") << "IDC_DISTANCE"
-                            << "距離";
-  QTest::newRow("XY distance, right of the distance") << "IDC_XY_DISTANCE"
-                                                      << "XY平面での距離";
-  QTest::newRow("elevation") << "IDC_ELEVATION"
-                             << "XY平面での仰角";
+  const struct {
+    const char* row;
+    const char* field;
+    const char* name;
+  } rows[] = {
+      {"hex", "IDC_HEX", "１６進数"},
+      {"binary", "IDC_BIN", "２進数"},
+      {"degree", "IDC_DEGREE", "Degree"},
+      {"sine, not the degree label of its row", "IDC_SIN", "sin ="},
+      {"start X", "IDC_START_X", "始点 X"},
+      {"end Z", "IDC_END_Z", "終点 Z"},
+      {"distance", "IDC_DISTANCE", "距離"},
+      {"XY distance, right of the distance", "IDC_XY_DISTANCE", "XY平面での距離"},
+      {"elevation", "IDC_ELEVATION", "XY平面での仰角"},
+  };
+  for (const auto& row : rows) QTest::newRow(row.row) << QString(row.field) << QString(row.name);
 }
 
 void ConverterDlgTest::accessibleNames() {
