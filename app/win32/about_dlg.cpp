@@ -1,5 +1,6 @@
 #include "app/win32/about_dlg.h"
 
+#include "app/win32/center_window.h"
 #include "res/resource.h"
 
 void CAboutDlg::DoModal(HWND owner) {
@@ -7,7 +8,10 @@ void CAboutDlg::DoModal(HWND owner) {
 }
 
 INT_PTR CALLBACK CAboutDlg::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
-  if (message == WM_INITDIALOG) return TRUE;
+  if (message == WM_INITDIALOG) {
+    CenterWindow(hwnd);
+    return TRUE;
+  }
   if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
     EndDialog(hwnd, LOWORD(wParam));
     return TRUE;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/win32/about_dlg.h"
+#include "app/win32/center_window.h"
 #include "app/win32/wide_text.h"
 #include "res/resource.h"
 #include "res/strings.h"
@@ -100,7 +101,13 @@ BOOL CConverterDlg::OnInitDialog() {
   for (const auto& page : m_pageWindows) page->Create(m_hwnd);
   m_pages.Create();
   PlacePages();
-  return TRUE;
+  CenterWindow(m_hwnd);
+  // The first field takes the focus, so that typing can start at once and the Tab key moves
+  // through the page. Focus alone converts nothing.
+  const HWND firstField = GetNextDlgTabItem(m_pageWindows.front()->Hwnd(), nullptr, FALSE);
+  SetFocus(firstField);
+  SendMessageW(firstField, EM_SETSEL, 0, -1);  // as the Tab key leaves it: typing replaces
+  return FALSE;
 }
 
 void CConverterDlg::AddAboutBoxEntry() {

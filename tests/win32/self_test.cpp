@@ -203,7 +203,8 @@ void CheckStart() {
   }
   for (const auto& [controlId, text] : AllFields())
     check.Equal(text, controlId == IDC_COS ? L"1" : L"0", "initial text");
-  check.Equal(g_activeField, AF_NONE, "no field active");
+  check.That(GetFocus() == Field(IDC_HEX), "first field focused");
+  check.Equal(g_activeField, AF_HEX, "first field active");
 
   check.Case("tab texts");
   // Decoded as Shift JIS whatever the ANSI code page of this Windows (the test runs in one
