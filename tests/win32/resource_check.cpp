@@ -1,10 +1,7 @@
 #include "tests/win32/resource_check.h"
 
 #include <windows.h>
-// After windows.h, which it needs.
-#include <commctrl.h>
 
-#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -231,38 +228,6 @@ void CheckStrings(Checker& check) {
               "IDS_ABOUTBOX");
 }
 
-void CheckVersion(Checker& check) {
-  check.Case("version record");
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::vector<BYTE> block(GetFileVersionInfoSizeW(path, nullptr));
-  check.That(!block.empty() &&
-                 GetFileVersionInfoW(path, 0, static_cast<DWORD>(block.size()), block.data()),
-             "present");
-  if (block.empty()) return;
-  auto value = [&](const wchar_t* name) -> std::wstring {
-    void* text = nullptr;
-    UINT length = 0;
-    const std::wstring key = std::wstring(L"\\StringFileInfo\\041104b0\\") + name;
-    if (!VerQueryValueW(block.data(), key.c_str(), &text, &length) || length == 0) return {};
-    return static_cast<const wchar_t*>(text);
-  };
-  check.Equal(value(L"Comments"), L"瞬時に数値を変換するソフト", "Comments");
-  check.Equal(value(L"FileVersion"), L"0.30", "FileVersion");
-  check.Equal(value(L"ProductVersion"), L"0, 0, 3, 0", "ProductVersion");
-  check.Equal(value(L"OriginalFilename"), L"Mensorator.EXE", "OriginalFilename");
-  void* fixed = nullptr;
-  UINT length = 0;
-  VerQueryValueW(block.data(), L"\\", &fixed, &length);
-  const auto* info = static_cast<const VS_FIXEDFILEINFO*>(fixed);
-  check.That(info != nullptr && info->dwFileVersionMS == 0 && info->dwFileVersionLS == 0x30000,
-             "numeric file version 0.0.3.0");
-  void* translation = nullptr;
-  VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &translation, &length);
-  check.That(length == 4 && std::memcmp(translation, "\x11\x04\xb0\x04", 4) == 0,
-             "translation Japanese, code page 1200");
-}
-
 }  // namespace
 
 void CheckResources(Checker& check) {
@@ -276,5 +241,4 @@ void CheckResources(Checker& check) {
   for (const DialogExpectation& dialog : dialogs) CheckDialog(check, dialog);
   CheckIcon(check);
   CheckStrings(check);
-  CheckVersion(check);
 }
