@@ -13,7 +13,7 @@
 
 namespace {
 
-QWidget* CreateWidget(const ControlTemplate& control, QWidget& host, const DialogUnits& units) {
+QWidget* CreateWidget(const ControlTemplate& control, QWidget& host) {
   const QString text = ToQString(control.text);
   switch (control.kind) {
     case ControlKind::Edit: {
@@ -32,9 +32,11 @@ QWidget* CreateWidget(const ControlTemplate& control, QWidget& host, const Dialo
     case ControlKind::GroupBox:
       return new QGroupBox(text, &host);
     case ControlKind::Icon: {
+      // Drawn at the standard icon size, unscaled, from the control's top left corner, as an
+      // icon control draws it whatever size its template gives.
+      constexpr int kIconSize = 32;
       auto* picture = new QLabel(&host);
-      const QSize size = units.ToPixels(control.cx, control.cy);
-      picture->setPixmap(MainFrameIcon().pixmap(std::min(size.width(), size.height())));
+      picture->setPixmap(MainFrameIcon().pixmap(kIconSize));
       picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       return picture;
     }
@@ -126,7 +128,7 @@ TemplateWidgets BuildTemplateWidgets(const DialogTemplate& dialog, QWidget& host
                                      const DialogUnits& units) {
   TemplateWidgets built{&dialog, {}};
   for (const ControlTemplate& control : dialog.controls) {
-    QWidget* widget = CreateWidget(control, host, units);
+    QWidget* widget = CreateWidget(control, host);
     widget->setGeometry(units.ToPixels(control.x, control.y, control.cx, control.cy));
     built.widgets.push_back(widget);
   }
