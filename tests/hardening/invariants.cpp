@@ -124,8 +124,6 @@ double AsFloat(double value) {
   return static_cast<float>(value);
 }
 
-void Report(std::vector<std::string>& broken, const std::string& what) { broken.push_back(what); }
-
 }  // namespace
 
 InvariantChecker::Group InvariantChecker::GroupOf(int controlId) {
@@ -137,8 +135,11 @@ InvariantChecker::Group InvariantChecker::GroupOf(int controlId) {
 std::vector<std::string> InvariantChecker::Check(UserSession& session) {
   std::vector<std::string> broken;
   CheckWrites(session, broken);
-  if (session.EditedField() != 0)
+  if (session.EditedField() != 0) {
     m_lastEdited[GroupOf(session.EditedField())] = session.EditedField();
+    m_userTexts.insert(session.EditedField());
+  }
+  for (const UserSession::Write& write : session.Writes()) m_userTexts.erase(write.controlId);
   CheckRadix(session, broken);
   CheckAngle(session, broken);
   CheckPoints(session, broken);
@@ -149,35 +150,35 @@ void InvariantChecker::CheckWrites(UserSession& session, std::vector<std::string
   const int edited = session.EditedField();
   const auto& writes = session.Writes();
   if (edited == 0) {
-    if (!writes.empty()) Report(broken, "an action that edited nothing wrote a field");
+    if (!writes.empty()) broken.push_back("an action that edited nothing wrote a field");
     return;
   }
   if (writes.size() > static_cast<std::size_t>(kMaxWritesPerEdit * session.EditCount()))
-    Report(broken, std::to_string(writes.size()) + " writes for " +
-                       std::to_string(session.EditCount()) + " changes");
+    broken.push_back(std::to_string(writes.size()) + " writes for " +
+                     std::to_string(session.EditCount()) + " changes");
   const FloatField* typed = FindFloatField(edited);
   for (const UserSession::Write& write : writes) {
     const std::string name = NameOf(write.controlId);
     if (GroupOf(write.controlId) != GroupOf(edited))
-      Report(broken, "editing " + NameOf(edited) + " wrote " + name + ", of another group");
+      broken.push_back("editing " + NameOf(edited) + " wrote " + name + ", of another group");
     if (write.controlId == edited && (typed == nullptr || typed->reduceBound == 0))
-      Report(broken, "the field being typed, " + name + ", was rewritten");
+      broken.push_back("the field being typed, " + name + ", was rewritten");
     const std::size_t maxLength =
         GroupOf(write.controlId) == kPoints ? kMaxPointsLength : kMaxRadixAngleLength;
     if (write.text.size() > maxLength)
-      Report(broken, name + " written with " + std::to_string(write.text.size()) + " chars");
+      broken.push_back(name + " written with " + std::to_string(write.text.size()) + " chars");
     if (const RadixField* radix = FindRadixField(write.controlId)) {
       if (!IsCanonical(write.text, radix->radix))
-        Report(broken, name + " written as \"" + write.text + "\"");
+        broken.push_back(name + " written as \"" + write.text + "\"");
     } else if (const FloatField* field = FindFloatField(write.controlId)) {
       if (write.text == kNoValue) continue;
       // A bound itself may be written rounded up: 2 pi as "6.28319".
       const double rounding = 0.5 * std::pow(10.0, -field->decimals);
       const double value = ReadDouble(write.text);
       if (!IsFixed(write.text, field->decimals) && !IsFixed(write.text, field->altDecimals))
-        Report(broken, name + " written as \"" + write.text + "\"");
+        broken.push_back(name + " written as \"" + write.text + "\"");
       else if (value < field->low - rounding || value > field->high + rounding)
-        Report(broken, name + " written out of its range: " + write.text);
+        broken.push_back(name + " written out of its range: " + write.text);
     }
   }
   // Range reduction leaves a typed angle, sine or cosine within its bound, or an infinite one
@@ -185,7 +186,7 @@ void InvariantChecker::CheckWrites(UserSession& session, std::vector<std::string
   if (typed != nullptr && typed->reduceBound != 0) {
     const double value = ReadDouble(session.Text(edited));
     if (std::isfinite(value) && std::fabs(value) > typed->reduceBound)
-      Report(broken, NameOf(edited) + " left beyond its bound: " + session.Text(edited));
+      broken.push_back(NameOf(edited) + " left beyond its bound: " + session.Text(edited));
   }
 }
 
@@ -196,8 +197,8 @@ void InvariantChecker::CheckRadix(UserSession& session, std::vector<std::string>
     if (field.controlId == source) continue;
     const std::string expected = Canonical(value, field.radix);
     if (session.Text(field.controlId) != expected)
-      Report(broken, NameOf(field.controlId) + " shows \"" + session.Text(field.controlId) +
-                         "\", not " + expected + " as " + NameOf(source) + " reads");
+      broken.push_back(NameOf(field.controlId) + " shows \"" + session.Text(field.controlId) +
+                       "\", not " + expected + " as " + NameOf(source) + " reads");
   }
 }
 
@@ -207,13 +208,13 @@ void InvariantChecker::CheckAngle(UserSession& session, std::vector<std::string>
   if (typed != 0 && typed != IDC_TAN && std::isinf(ReadDouble(session.Text(typed)))) {
     for (int controlId : kAngleFields)
       if (controlId != typed && session.Text(controlId) != kNoValue)
-        Report(broken, "an infinite " + NameOf(typed) + " left " + NameOf(controlId) + " \"" +
-                           session.Text(controlId) + "\"");
+        broken.push_back("an infinite " + NameOf(typed) + " left " + NameOf(controlId) + " \"" +
+                         session.Text(controlId) + "\"");
     return;
   }
   for (int controlId : kAngleFields)
     if (controlId != typed && controlId != IDC_TAN && session.Text(controlId) == kNoValue)
-      Report(broken, NameOf(controlId) + " shows No Value for a finite angle");
+      broken.push_back(NameOf(controlId) + " shows No Value for a finite angle");
 
   // Every field against the degree text, which all the others were derived from or led to.
   const double degrees = ReadDouble(session.Text(IDC_DEGREE));
@@ -221,11 +222,11 @@ void InvariantChecker::CheckAngle(UserSession& session, std::vector<std::string>
   const auto expect = [&](int controlId, double value, double tolerance) {
     const double shown = ReadDouble(session.Text(controlId));
     if (!(std::fabs(shown - value) <= tolerance))
-      Report(broken, NameOf(controlId) + " \"" + session.Text(controlId) + "\" does not fit " +
-                         session.Text(IDC_DEGREE) + " degrees");
+      broken.push_back(NameOf(controlId) + " \"" + session.Text(controlId) + "\" does not fit " +
+                       session.Text(IDC_DEGREE) + " degrees");
   };
   if (!(std::fabs(degrees) <= 360))
-    Report(broken, "the degree field shows " + session.Text(IDC_DEGREE));
+    broken.push_back("the degree field shows " + session.Text(IDC_DEGREE));
   // Five decimals are shown; the program's conversion factors differ from the exact ones in
   // the twelfth digit.
   expect(IDC_RADIAN, radians, 1e-5);
@@ -235,8 +236,8 @@ void InvariantChecker::CheckAngle(UserSession& session, std::vector<std::string>
   if (typed == IDC_TAN) return;
   const bool rightAngle = std::fabs(degrees) == 90 || std::fabs(degrees) == 270;
   if (rightAngle != (session.Text(IDC_TAN) == kNoValue))
-    Report(broken,
-           "tangent \"" + session.Text(IDC_TAN) + "\" at " + session.Text(IDC_DEGREE) + " degrees");
+    broken.push_back("tangent \"" + session.Text(IDC_TAN) + "\" at " + session.Text(IDC_DEGREE) +
+                     " degrees");
   else if (!rightAngle) {
     // Near a right angle the tangent grows as 1 + tan^2 per radian of error in the factor.
     const double tangent = std::tan(radians);
@@ -252,8 +253,8 @@ void InvariantChecker::CheckPoints(UserSession& session, std::vector<std::string
     const bool coordinate = write.controlId >= IDC_START_X && write.controlId <= IDC_END_Z;
     const bool start = write.controlId <= IDC_START_Z && coordinate;
     if ((coordinateEdited && coordinate) || start)
-      Report(broken,
-             "editing " + NameOf(edited) + " wrote the coordinate " + NameOf(write.controlId));
+      broken.push_back("editing " + NameOf(edited) + " wrote the coordinate " +
+                       NameOf(write.controlId));
   }
 
   const auto read = [&](int controlId) {
@@ -269,27 +270,29 @@ void InvariantChecker::CheckPoints(UserSession& session, std::vector<std::string
   if (!(largest <= 1e15)) return;
   const double dx = end[0] - start[0], dy = end[1] - start[1];
   const double dz = read(IDC_END_Z) - start[2];
-  const int typed = m_lastEdited[kPoints];
+  // A measure that still shows what the user typed need not fit: a typed measure the page
+  // cannot apply changes nothing, not even the measures typed before it.
   const double tolerance = 1e-6 + 1e-6 * largest;
   const auto expect = [&](int controlId, double value) {
-    if (controlId == typed) return;
+    if (m_userTexts.contains(controlId)) return;
     if (!(std::fabs(read(controlId) - value) <= tolerance))
-      Report(broken, NameOf(controlId) + " \"" + session.Text(controlId) +
-                         "\" does not fit the points, " + std::to_string(value));
+      broken.push_back(NameOf(controlId) + " \"" + session.Text(controlId) +
+                       "\" does not fit the points, " + std::to_string(value));
   };
   expect(IDC_DISTANCE, std::sqrt(dx * dx + dy * dy + dz * dz));
   const double xyDistance = std::sqrt(dx * dx + dy * dy);
   expect(IDC_XY_DISTANCE, xyDistance);
-  if (typed != IDC_XY_ANGLE && xyDistance > 1e-3 * (1 + largest)) {
+  if (!m_userTexts.contains(IDC_XY_ANGLE) && xyDistance > 1e-3 * (1 + largest)) {
     const double bearing = std::atan2(dx, dy) * 180 / std::numbers::pi;
     const double off = std::remainder(read(IDC_XY_ANGLE) - bearing, 360.0);
     if (!(std::fabs(off) <= 0.01))
-      Report(broken, "bearing \"" + session.Text(IDC_XY_ANGLE) + "\" does not fit the points");
+      broken.push_back("bearing \"" + session.Text(IDC_XY_ANGLE) + "\" does not fit the points");
   }
   // The elevation is computed from the points only when a coordinate was typed last.
+  const int typed = m_lastEdited[kPoints];
   if (typed == 0 || (typed >= IDC_START_X && typed <= IDC_END_Z)) {
     const double elevation = read(IDC_ELEVATION);
     if ((elevation < 0 && !(end[2] < start[2])) || (elevation > 0 && end[2] < start[2]))
-      Report(broken, "elevation \"" + session.Text(IDC_ELEVATION) + "\" has the wrong sign");
+      broken.push_back("elevation \"" + session.Text(IDC_ELEVATION) + "\" has the wrong sign");
   }
 }

@@ -8,10 +8,12 @@
 //
 // It knows the fields' notations and the relations between their values, not the handlers: it
 // never recomputes a text the way a handler does, so it also catches a handler that is wrong in
-// the same way everywhere. It keeps which field of each group the user edited last.
+// the same way everywhere. It keeps which field of each group the user edited last, and which
+// fields still show what the user typed.
 #ifndef MENSORATOR_TESTS_HARDENING_INVARIANTS_H
 #define MENSORATOR_TESTS_HARDENING_INVARIANTS_H
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,7 @@ class InvariantChecker {
   void CheckPoints(UserSession& session, std::vector<std::string>& broken) const;
 
   int m_lastEdited[kGroupCount] = {};  // per group: the field the user edited last, or 0
+  std::set<int> m_userTexts;           // fields the program has not written since the user did
 };
 
 #endif
