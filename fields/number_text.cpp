@@ -15,15 +15,22 @@ bool IsCSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The value of `c` as a digit, or a value >= 36 when it is none.
-int DigitValue(char c) {
+constexpr int DigitValue(char c) {
   if (IsDecimalDigit(c)) return c - '0';
   if (c >= 'a' && c <= 'z') return c - 'a' + 10;
   if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
   return 36;
 }
+
+// DigitValue of every byte: a table lookup keeps the scan of a pasted megabyte of digits short.
+constexpr auto kDigitValues = [] {
+  std::array<unsigned char, 256> values{};
+  for (int byte = 0; byte < 256; ++byte) values[byte] = DigitValue(static_cast<char>(byte));
+  return values;
+}();
 
 std::size_t SkipSpace(std::string_view text, std::size_t pos) {
   while (pos < text.size() && IsCSpace(text[pos])) ++pos;
@@ -116,15 +123,21 @@ std::int32_t ReadLong(std::string_view text, int base, std::size_t* end) {
       (text[pos + 1] == 'x' || text[pos + 1] == 'X') && DigitValue(text[pos + 2]) < 16)
     pos += 2;
   const std::size_t digitsBegin = pos;
-  // One past the largest magnitude a signed 32-bit value can take; saturate there.
-  constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-  std::int64_t magnitude = 0;
-  for (; pos < text.size() && DigitValue(text[pos]) < base; ++pos)
-    magnitude = std::min(magnitude * base + DigitValue(text[pos]), kLimit);
+  while (pos < text.size() && kDigitValues[static_cast<unsigned char>(text[pos])] < base) ++pos;
   if (pos == digitsBegin) {
     if (end) *end = 0;
     return 0;
   }
+  // One past the largest magnitude a signed 32-bit value can take; saturate there. Beyond 32
+  // significant digits every base has passed it, so a pasted megabyte of digits costs one
+  // scan and no more arithmetic.
+  constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+  constexpr std::size_t kSignificantDigits = 32;
+  std::size_t first = digitsBegin;
+  while (first < pos && text[first] == '0') ++first;
+  std::int64_t magnitude = 0;
+  for (std::size_t i = first; i < std::min(pos, first + kSignificantDigits); ++i)
+    magnitude = std::min(magnitude * base + DigitValue(text[i]), kLimit);
   if (end) *end = pos;
   const std::int64_t value = negative ? -magnitude : std::min(magnitude, kLimit - 1);
   return static_cast<std::int32_t>(value);

@@ -7,6 +7,7 @@
 #include <bitset>
 #include <cstdio>
 #include <map>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -206,6 +207,15 @@ struct Mode {
   const char* name;
   bool pasted;
 };
+
+std::ostream& operator<<(std::ostream& out, const Mode& mode) { return out << mode.name; }
+
+}  // namespace
+
+// Found by GoogleTest next to BadInput.
+std::ostream& operator<<(std::ostream& out, const BadInput& input) { return out << input.name; }
+
+namespace {
 
 class BadInputTest : public testing::TestWithParam<std::tuple<BadInput, Mode>> {};
 
