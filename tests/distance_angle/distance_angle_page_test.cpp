@@ -1,0 +1,178 @@
+// The distance and angle page driven through the front end's port: which texts each edit
+// makes the page write, in order, and which edits write nothing at all.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fields/active_field.h"
+#include "pages/converter_pages.h"
+#include "res/resource.h"
+
+namespace {
+
+struct FieldText {
+  int controlId;
+  std::string text;
+  bool operator==(const FieldText&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const FieldText& f) {
+  return out << f.controlId << " \"" << f.text << '"';
+}
+
+class Recorder : public FieldObserver {
+ public:
+  void OnFieldWritten(int controlId, std::string_view text) override {
+    writes.push_back({controlId, std::string(text)});
+  }
+  std::vector<FieldText> writes;
+};
+
+struct CascadeCase {
+  const char* name;
+  std::vector<FieldText> before;  // typed first, each after focusing its field
+  FieldText edit;                 // the edit under test, likewise
+  std::vector<FieldText> writes;  // what the page writes in turn
+};
+
+std::ostream& operator<<(std::ostream& out, const CascadeCase& c) { return out << c.name; }
+
+class DistanceAnglePageTest : public testing::TestWithParam<CascadeCase> {
+ protected:
+  DistanceAnglePageTest() {
+    g_activeField = AF_NONE;
+    m_pages.Create();
+  }
+  void Type(const FieldText& edit) {
+    m_page.OnFieldFocused(edit.controlId);
+    m_page.OnFieldEdited(edit.controlId, edit.text);
+  }
+
+  ConverterPages m_pages;
+  CFieldPage& m_page = m_pages.distanceAngle;
+  Recorder m_recorder;
+};
+
+TEST_P(DistanceAnglePageTest, WritesTheExpectedTextsInOrder) {
+  for (const FieldText& edit : GetParam().before) Type(edit);
+  m_page.SetObserver(&m_recorder);
+  Type(GetParam().edit);
+  EXPECT_EQ(m_recorder.writes, GetParam().writes);
+}
+
+const std::vector<FieldText> kEnd34 = {{IDC_END_X, "3"}, {IDC_END_Y, "4"}};
+const std::string kSpaces1022(1022, ' ');
+const std::string kSpaces1023(1023, ' ');
+
+INSTANTIATE_TEST_SUITE_P(
+    Cascade, DistanceAnglePageTest,
+    testing::Values(CascadeCase{"Coordinate",
+                                {},
+                                {IDC_END_X, "3"},
+                                {{IDC_DISTANCE, "3.000000"},
+                                 {IDC_XY_DISTANCE, "3.000000"},
+                                 {IDC_XY_ANGLE, "89.999992"},
+                                 {IDC_ELEVATION, "0.000000"}}},
+                    CascadeCase{"Bearing",
+                                kEnd34,
+                                {IDC_XY_ANGLE, "90"},
+                                {{IDC_END_X, "5.000000"},
+                                 {IDC_END_Y, "-0.000001"},
+                                 {IDC_DISTANCE, "5.000000"},
+                                 {IDC_XY_DISTANCE, "5.000000"},
+                                 {IDC_ELEVATION, "0.000000"}}},
+                    CascadeCase{"Elevation",
+                                kEnd34,
+                                {IDC_ELEVATION, "30"},
+                                {{IDC_END_X, "2.598076"},
+                                 {IDC_END_Y, "3.464102"},
+                                 {IDC_END_Z, "2.500000"},
+                                 {IDC_DISTANCE, "5.000000"},
+                                 {IDC_XY_DISTANCE, "4.330127"},
+                                 {IDC_XY_ANGLE, "36.869888"}}},
+                    CascadeCase{"Distance",
+                                kEnd34,
+                                {IDC_DISTANCE, "10"},
+                                {{IDC_END_X, "6.000000"},
+                                 {IDC_END_Y, "8.000000"},
+                                 {IDC_END_Z, "0.000000"},
+                                 {IDC_XY_DISTANCE, "10.000000"},
+                                 {IDC_XY_ANGLE, "36.869892"},
+                                 {IDC_ELEVATION, "0.000000"}}},
+                    CascadeCase{"XYDistance",
+                                kEnd34,
+                                {IDC_XY_DISTANCE, "10"},
+                                {{IDC_END_X, "6.000000"},
+                                 {IDC_END_Y, "8.000000"},
+                                 {IDC_DISTANCE, "10.000000"},
+                                 {IDC_XY_ANGLE, "36.869892"},
+                                 {IDC_ELEVATION, "0.000000"}}},
+                    // At most 1023 characters of a field count.
+                    CascadeCase{"CoordinateAt1023Characters",
+                                {},
+                                {IDC_END_X, kSpaces1022 + "5"},
+                                {{IDC_DISTANCE, "5.000000"},
+                                 {IDC_XY_DISTANCE, "5.000000"},
+                                 {IDC_XY_ANGLE, "89.999992"},
+                                 {IDC_ELEVATION, "0.000000"}}},
+                    CascadeCase{"CoordinateBeyond1023Characters",
+                                {},
+                                {IDC_END_X, kSpaces1023 + "5"},
+                                {{IDC_DISTANCE, "0.000000"},
+                                 {IDC_XY_DISTANCE, "0.000000"},
+                                 {IDC_XY_ANGLE, "0.000000"},
+                                 {IDC_ELEVATION, "0.000000"}}},
+                    CascadeCase{"MeasureBeyond1023Characters",
+                                kEnd34,
+                                {IDC_DISTANCE, kSpaces1023 + "10"},
+                                {{IDC_END_X, "0.000000"},
+                                 {IDC_END_Y, "0.000000"},
+                                 {IDC_END_Z, "0.000000"},
+                                 {IDC_XY_DISTANCE, "0.000000"},
+                                 {IDC_XY_ANGLE, "0.000000"},
+                                 {IDC_ELEVATION, "0.000000"}}},
+                    // A measure beyond single precision, or one that would put the end point there,
+                    // writes nothing.
+                    CascadeCase{"InfiniteDistance", kEnd34, {IDC_DISTANCE, "1e999"}, {}},
+                    CascadeCase{"XYDistanceBeyondFloat", kEnd34, {IDC_XY_DISTANCE, "1e39"}, {}},
+                    CascadeCase{"InfiniteBearing", kEnd34, {IDC_XY_ANGLE, "-1e999"}, {}},
+                    CascadeCase{"ElevationBeyondFloat", kEnd34, {IDC_ELEVATION, "1e39"}, {}},
+                    CascadeCase{"EndPointBeyondFloat",
+                                {{IDC_END_X, "3e38"}, {IDC_START_X, "2e38"}},
+                                {IDC_XY_DISTANCE, "2e38"},
+                                {}}),
+    [](const testing::TestParamInfo<CascadeCase>& info) { return info.param.name; });
+
+TEST(DistanceAnglePageStartTest, WritesZeroToEveryFieldInExchangeOrder) {
+  CDistanceAnglePage page;
+  Recorder recorder;
+  page.SetObserver(&recorder);
+  page.Create();
+  std::vector<FieldText> expected;
+  for (int id : {IDC_XY_ANGLE, IDC_ELEVATION, IDC_DISTANCE, IDC_XY_DISTANCE, IDC_START_X,
+                 IDC_START_Y, IDC_START_Z, IDC_END_X, IDC_END_Y, IDC_END_Z})
+    expected.push_back({id, "0"});
+  EXPECT_EQ(recorder.writes, expected);
+}
+
+// While a field of the first page is active, no edit on this page acts.
+TEST(DistanceAnglePageGateTest, EditsWhileTheOtherPageIsActiveWriteNothing) {
+  g_activeField = AF_NONE;
+  ConverterPages pages;
+  pages.Create();
+  pages.radixAngle.OnFieldFocused(IDC_DEC);
+  Recorder recorder;
+  pages.distanceAngle.SetObserver(&recorder);
+  for (const ActiveFieldInfo& field : kActiveFields) {
+    if (!pages.distanceAngle.HasField(field.controlId)) continue;
+    SCOPED_TRACE(field.name);
+    pages.distanceAngle.OnFieldEdited(field.controlId, "7");
+    EXPECT_TRUE(recorder.writes.empty());
+  }
+  EXPECT_EQ(g_activeField, AF_DEC);
+}
+
+}  // namespace
