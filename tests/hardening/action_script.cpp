@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <iterator>
 
 #include "fields/active_field.h"
@@ -50,9 +51,11 @@ class Run {
         FocusByName(m_session, arg);
         return Checked();
       case 't':
-        return Keys(arg, true);
+        m_session.Type(arg, CheckedUpTo(kMaxKeysPerLine));
+        return m_broken.empty();
       case 'a':
-        return Keys(arg, false);
+        m_session.Append(arg, CheckedUpTo(kMaxKeysPerLine));
+        return m_broken.empty();
       case 'p':
         m_session.Paste(arg);
         return Checked();
@@ -75,25 +78,15 @@ class Run {
   const std::string& Broken() const { return m_broken; }
 
  private:
-  bool Keys(std::string_view keys, bool replaceFirst) {
-    std::size_t begin = 0, count = 0;
-    for (std::size_t end : KeyEnds(keys)) {
-      if (++count > kMaxKeysPerLine) break;
-      const std::string_view key = keys.substr(begin, end - begin);
-      if (begin == 0 && replaceFirst)
-        m_session.Type(key);
-      else
-        m_session.Append(key);
-      if (!Checked()) return false;
-      begin = end;
-    }
-    return true;
-  }
-
   static std::string Repeated(std::string_view unit) {
     std::string text;
     while (text.size() < kLongPaste) text += unit;
     return text;
+  }
+
+  // Checks after each key; typing stops at a broken rule or after `keys` keys.
+  std::function<bool()> CheckedUpTo(std::size_t keys) {
+    return [this, keys, count = std::size_t{0}]() mutable { return Checked() && ++count < keys; };
   }
 
   bool Checked() {

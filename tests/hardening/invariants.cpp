@@ -17,7 +17,7 @@
 namespace {
 
 // A handler writes a handful of fields per change; a runaway cascade writes many more.
-constexpr int kMaxWritesPerEdit = 40;
+constexpr std::size_t kMaxWritesPerEdit = 40;
 // The first page writes through an 80-character buffer. The second writes "%f" of doubles: the
 // largest takes a sign, 309 digits, a point and 6 decimals.
 constexpr std::size_t kMaxRadixAngleLength = 79;
@@ -153,9 +153,8 @@ void InvariantChecker::CheckWrites(UserSession& session, std::vector<std::string
     if (!writes.empty()) broken.push_back("an action that edited nothing wrote a field");
     return;
   }
-  if (writes.size() > static_cast<std::size_t>(kMaxWritesPerEdit * session.EditCount()))
-    broken.push_back(std::to_string(writes.size()) + " writes for " +
-                     std::to_string(session.EditCount()) + " changes");
+  if (writes.size() > kMaxWritesPerEdit)
+    broken.push_back(std::to_string(writes.size()) + " writes for one change");
   const FloatField* typed = FindFloatField(edited);
   for (const UserSession::Write& write : writes) {
     const std::string name = NameOf(write.controlId);

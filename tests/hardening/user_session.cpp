@@ -50,14 +50,12 @@ void UserSession::Focus(int controlId) {
   page->OnFieldFocused(controlId);
 }
 
-void UserSession::Type(std::string_view keys) {
-  BeginAction();
-  Keys(keys, true);
+bool UserSession::Type(std::string_view keys, const std::function<bool()>& afterKey) {
+  return Keys(keys, true, afterKey);
 }
 
-void UserSession::Append(std::string_view keys) {
-  BeginAction();
-  Keys(keys, false);
+bool UserSession::Append(std::string_view keys, const std::function<bool()>& afterKey) {
+  return Keys(keys, false, afterKey);
 }
 
 void UserSession::Paste(std::string_view text) {
@@ -96,21 +94,24 @@ CFieldPage* UserSession::FocusedPage() {
 void UserSession::BeginAction() {
   m_writes.clear();
   m_edited = 0;
-  m_editCount = 0;
 }
 
 void UserSession::Edit(std::string text) {
   m_edited = m_focused;
-  ++m_editCount;
   FocusedPage()->OnFieldEdited(m_focused, text);
 }
 
-void UserSession::Keys(std::string_view keys, bool replaceFirst) {
-  if (FocusedPage() == nullptr) return;
+bool UserSession::Keys(std::string_view keys, bool replaceFirst,
+                       const std::function<bool()>& afterKey) {
   std::size_t begin = 0;
   for (std::size_t end : KeyEnds(keys)) {
-    const std::string_view key = keys.substr(begin, end - begin);
-    Edit(begin == 0 && replaceFirst ? std::string(key) : Text(m_focused) + std::string(key));
+    BeginAction();
+    if (FocusedPage() != nullptr) {
+      const std::string key(keys.substr(begin, end - begin));
+      Edit(begin == 0 && replaceFirst ? key : Text(m_focused) + key);
+    }
+    if (!afterKey()) return false;
     begin = end;
   }
+  return true;
 }

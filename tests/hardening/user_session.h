@@ -8,6 +8,7 @@
 #define MENSORATOR_TESTS_HARDENING_USER_SESSION_H
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,9 +33,12 @@ class UserSession : private FieldObserver {
   // field; without one (no field focused yet, or its page hidden) they go nowhere.
   void SwitchTab(std::size_t index);  // an index beyond the last tab changes nothing
   void Focus(int controlId);          // also shows the field's page, as clicking into it needs
-  void Type(std::string_view keys);   // over the whole text selected: the first key replaces it
-  void Append(std::string_view keys);
   void Paste(std::string_view text);  // over the whole text selected
+  // Each key (UTF-8 character) of `keys` is an action of its own, followed by a call of
+  // `afterKey`; typing stops early when that returns false, and then returns false. Type goes
+  // over the whole text selected, so that the first key replaces it; Append goes at its end.
+  bool Type(std::string_view keys, const std::function<bool()>& afterKey = Always);
+  bool Append(std::string_view keys, const std::function<bool()>& afterKey = Always);
   void Backspace();
   void Clear();
 
@@ -44,23 +48,22 @@ class UserSession : private FieldObserver {
   int FocusedField() const { return m_focused; }
   std::size_t Tab() const { return m_tab; }
   const std::vector<Write>& Writes() const { return m_writes; }
-  // The field the latest action changed as the user, or 0 when it changed none, and how many
-  // changes (keys, pastes, deletions) it made.
+  // The field the latest action changed as the user (one key, paste or deletion), or 0 when
+  // it changed none.
   int EditedField() const { return m_edited; }
-  int EditCount() const { return m_editCount; }
 
  private:
   void OnFieldWritten(int controlId, std::string_view text) override;
   CFieldPage* FocusedPage();
   void BeginAction();
   void Edit(std::string text);
-  void Keys(std::string_view keys, bool replaceFirst);
+  bool Keys(std::string_view keys, bool replaceFirst, const std::function<bool()>& afterKey);
+  static bool Always() { return true; }
 
   ConverterPages m_pages;
   std::size_t m_tab = 0;
   int m_focused = 0;
   int m_edited = 0;
-  int m_editCount = 0;
   std::vector<Write> m_writes;
 };
 
