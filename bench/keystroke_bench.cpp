@@ -1,6 +1,8 @@
-// One keystroke on the number and angle page: the whole cascade that typing a character into
-// each kind of field sets off, from the edit to the last nested write.
+// One keystroke: the whole cascade that typing a character into a field sets off, from the
+// edit to the last nested write, for each kind of field of both pages.
 #include <benchmark/benchmark.h>
+
+#include <utility>
 
 #include "fields/active_field.h"
 #include "pages/converter_pages.h"
@@ -8,15 +10,26 @@
 
 namespace {
 
+// On the distance and angle page, a segment with every measure non-zero, so that no step
+// takes a short cut.
+constexpr std::pair<int, const char*> kSegment[] = {
+    {IDC_END_X, "3"}, {IDC_END_Y, "4"}, {IDC_END_Z, "12"}};
+
 void BM_Keystroke(benchmark::State& state, int controlId, const char* text) {
   g_activeField = AF_NONE;
   ConverterPages pages;
   pages.Create();
-  CFieldPage& page = pages.radixAngle;
+  CFieldPage& page = *pages.PageOf(controlId);
+  if (&page == &pages.distanceAngle) {
+    for (const auto& [id, start] : kSegment) {
+      page.OnFieldFocused(id);
+      page.OnFieldEdited(id, start);
+    }
+  }
   page.OnFieldFocused(controlId);
   for (auto _ : state) {
     page.OnFieldEdited(controlId, text);
-    benchmark::DoNotOptimize(page.FieldText(IDC_TAN));
+    benchmark::DoNotOptimize(page.FieldText(controlId));
   }
 }
 
@@ -31,5 +44,10 @@ BENCHMARK_CAPTURE(BM_Keystroke, Grad, IDC_GRAD, "100");
 BENCHMARK_CAPTURE(BM_Keystroke, Sine, IDC_SIN, "0.5");
 BENCHMARK_CAPTURE(BM_Keystroke, Cosine, IDC_COS, "-2");
 BENCHMARK_CAPTURE(BM_Keystroke, Tangent, IDC_TAN, "1");
+BENCHMARK_CAPTURE(BM_Keystroke, Coordinate, IDC_START_X, "-1.5");
+BENCHMARK_CAPTURE(BM_Keystroke, Bearing, IDC_XY_ANGLE, "123.456");
+BENCHMARK_CAPTURE(BM_Keystroke, Elevation, IDC_ELEVATION, "30");
+BENCHMARK_CAPTURE(BM_Keystroke, Distance, IDC_DISTANCE, "250.75");
+BENCHMARK_CAPTURE(BM_Keystroke, XYDistance, IDC_XY_DISTANCE, "10");
 
 }  // namespace
