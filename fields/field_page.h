@@ -54,7 +54,6 @@ class CFieldPage {
 
   // Creates the page: its data exchange writes the fields' initial texts. Call once.
   void Create();
-  bool IsCreated() const { return m_created; }
 
   // --- The front end's port ---
   void SetObserver(FieldObserver* observer) { m_observer = observer; }

@@ -56,7 +56,10 @@ std::string ScriptRunner::RunLine(std::string_view line, std::ostream& out) {
     return "no field has the focus";
   if (command == "type") return Type(text, true);
   if (command == "append") return Type(text, false);
-  if (command == "paste") return Replace(std::string(text));
+  if (command == "paste") {
+    Edit(std::string(text));
+    return {};
+  }
   if (command == "backspace") return Backspace();
   if (command == "clear") {
     if (!m_focusedPage->FieldText(m_focusedControl).empty()) Edit({});
@@ -87,11 +90,6 @@ std::string ScriptRunner::Type(std::string_view text, bool replaceFirst) {
       Edit(m_focusedPage->FieldText(m_focusedControl) + std::string(key));
     pos += length;
   }
-  return {};
-}
-
-std::string ScriptRunner::Replace(std::string text) {
-  Edit(std::move(text));
   return {};
 }
 

@@ -26,7 +26,6 @@ class ScriptRunner {
   std::string RunLine(std::string_view line, std::ostream& out);
   std::string Focus(std::string_view name);
   std::string Type(std::string_view text, bool replaceFirst);
-  std::string Replace(std::string text);
   std::string Backspace();
   void Dump(std::ostream& out);
   void Edit(std::string text);
