@@ -3,27 +3,7 @@
 #include <utility>
 
 #include "fields/active_field.h"
-
-namespace {
-
-// The length of the UTF-8 sequence that `lead` starts; a stray byte counts as one key.
-std::size_t SequenceLength(unsigned char lead) {
-  if (lead >= 0xF0 && lead <= 0xF7) return 4;
-  if (lead >= 0xE0 && lead <= 0xEF) return 3;
-  if (lead >= 0xC0 && lead <= 0xDF) return 2;
-  return 1;
-}
-
-}  // namespace
-
-std::vector<std::size_t> KeyEnds(std::string_view text) {
-  std::vector<std::size_t> ends;
-  for (std::size_t pos = 0; pos < text.size();) {
-    pos = std::min(text.size(), pos + SequenceLength(static_cast<unsigned char>(text[pos])));
-    ends.push_back(pos);
-  }
-  return ends;
-}
+#include "fields/keys.h"
 
 UserSession::UserSession() {
   g_activeField = AF_NONE;
@@ -68,9 +48,7 @@ void UserSession::Backspace() {
   if (FocusedPage() == nullptr) return;
   const std::string& text = Text(m_focused);
   if (text.empty()) return;
-  std::size_t start = text.size() - 1;
-  while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
-  Edit(text.substr(0, start));
+  Edit(text.substr(0, LastKeyStart(text)));
 }
 
 void UserSession::Clear() {

@@ -67,7 +67,4 @@ class UserSession : private FieldObserver {
   std::vector<Write> m_writes;
 };
 
-// Where each UTF-8 character of `text` ends: one entry per key a user would press.
-std::vector<std::size_t> KeyEnds(std::string_view text);
-
 #endif

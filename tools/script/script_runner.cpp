@@ -4,25 +4,7 @@
 #include <ostream>
 
 #include "fields/active_field.h"
-
-namespace {
-
-// The length of the UTF-8 character that starts with `lead` (1 for a stray byte).
-std::size_t Utf8Length(unsigned char lead) {
-  if (lead >= 0xF0 && lead <= 0xF7) return 4;
-  if (lead >= 0xE0) return 3;
-  if (lead >= 0xC0) return 2;
-  return 1;
-}
-
-// Where the last UTF-8 character of `text` starts.
-std::size_t LastCharacterStart(std::string_view text) {
-  std::size_t pos = text.size() - 1;
-  while (pos > 0 && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80) --pos;
-  return pos;
-}
-
-}  // namespace
+#include "fields/keys.h"
 
 ScriptRunner::ScriptRunner() { m_pages.Create(); }
 
@@ -79,23 +61,23 @@ std::string ScriptRunner::Focus(std::string_view name) {
 }
 
 std::string ScriptRunner::Type(std::string_view text, bool replaceFirst) {
-  // One key per UTF-8 character: the first replaces the whole text when typing over a
-  // selection, every other goes at the end of the text as it stands after the last key.
-  for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t length = Utf8Length(static_cast<unsigned char>(text[pos]));
-    const std::string_view key = text.substr(pos, length);
-    if (pos == 0 && replaceFirst)
-      Edit(std::string(key));
+  // The first key replaces the whole text when typing over a selection; every other goes at
+  // the end of the text as it stands after the last key.
+  std::size_t begin = 0;
+  for (const std::size_t end : KeyEnds(text)) {
+    const std::string key(text.substr(begin, end - begin));
+    if (begin == 0 && replaceFirst)
+      Edit(key);
     else
-      Edit(m_focusedPage->FieldText(m_focusedControl) + std::string(key));
-    pos += length;
+      Edit(m_focusedPage->FieldText(m_focusedControl) + key);
+    begin = end;
   }
   return {};
 }
 
 std::string ScriptRunner::Backspace() {
   const std::string& current = m_focusedPage->FieldText(m_focusedControl);
-  if (!current.empty()) Edit(current.substr(0, LastCharacterStart(current)));
+  if (!current.empty()) Edit(current.substr(0, LastKeyStart(current)));
   return {};
 }
 
