@@ -137,8 +137,8 @@ struct KindExpectation {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr KindExpectation kKinds[] = {
     {ControlKind::Edit, L"#129", kChild | WS_BORDER | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL},
-    {ControlKind::Label, L"#130", kChild | WS_GROUP | SS_LEFT},
-    {ControlKind::LabelNoPrefix, L"#130", kChild | WS_GROUP | SS_LEFT | SS_NOPREFIX},
+    {ControlKind::Label, L"#130", kChild | WS_GROUP | SS_LEFTNOWORDWRAP},
+    {ControlKind::LabelNoPrefix, L"#130", kChild | WS_GROUP | SS_LEFTNOWORDWRAP | SS_NOPREFIX},
     {ControlKind::GroupBox, L"#128", kChild | BS_GROUPBOX},
     {ControlKind::Icon, L"#130", kChild | SS_ICON},
     {ControlKind::DefaultButton, L"#128", kChild | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON},
