@@ -16,6 +16,8 @@ INT_PTR CALLBACK CAboutDlg::DialogProc(HWND hwnd, UINT message, WPARAM wParam, L
     CenterWindow(hwnd);
     return TRUE;
   }
+  if (message == WM_GETDPISCALEDSIZE)
+    return AnswerDpiScaledSize(hwnd, kAboutBoxTemplate, wParam, lParam);
   if (message == WM_DPICHANGED) {
     auto* self = reinterpret_cast<CAboutDlg*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     self->m_layout.ApplyToWindow(hwnd, kAboutBoxTemplate, LOWORD(wParam),

@@ -117,6 +117,8 @@ INT_PTR CConverterDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
           break;
       }
       return TRUE;
+    case WM_GETDPISCALEDSIZE:
+      return AnswerDpiScaledSize(m_hwnd, kMainDialogTemplate, wParam, lParam);
     case WM_DPICHANGED:
       LayOut(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return TRUE;

@@ -39,6 +39,18 @@ void KeepDialogManagerFromScaling(HWND dialog) {
   if (setBehavior != nullptr) setBehavior(dialog, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
 }
 
+SIZE ClientSize(const DialogTemplate& dialogTemplate, SIZE base) {
+  return {MulDiv(dialogTemplate.cx, base.cx, 4), MulDiv(dialogTemplate.cy, base.cy, 8)};
+}
+
+// The size of the top-level window `dialog` around a client area of `client` at `dpi`.
+SIZE WindowSizeAround(HWND dialog, SIZE client, UINT dpi) {
+  RECT frame{0, 0, client.cx, client.cy};
+  AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)), dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 }  // namespace
 
 CDialogLayout::~CDialogLayout() {
@@ -72,18 +84,32 @@ SIZE CDialogLayout::Apply(HWND dialog, const DialogTemplate& dialogTemplate, UIN
   if (m_font != nullptr) DeleteObject(m_font);
   m_font = font;
   InvalidateRect(dialog, nullptr, TRUE);
-  return {MulDiv(dialogTemplate.cx, base.cx, 4), MulDiv(dialogTemplate.cy, base.cy, 8)};
+  return ClientSize(dialogTemplate, base);
 }
 
 void CDialogLayout::ApplyToWindow(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi,
                                   const RECT* suggested) {
-  const SIZE client = Apply(dialog, dialogTemplate, dpi);
-  RECT frame{0, 0, client.cx, client.cy};
-  AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
-                           static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)), dpi);
+  const SIZE size = WindowSizeAround(dialog, Apply(dialog, dialogTemplate, dpi), dpi);
   RECT now;
   GetWindowRect(dialog, &now);
   const RECT& at = suggested != nullptr ? *suggested : now;
-  SetWindowPos(dialog, nullptr, at.left, at.top, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(dialog, nullptr, at.left, at.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE WindowSizeAt(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi) {
+  const HFONT font = CreateDialogFont(dpi);
+  const HDC dc = GetDC(dialog);
+  const HGDIOBJ old = SelectObject(dc, font);
+  const SIZE base = BaseUnits(dc);
+  SelectObject(dc, old);
+  ReleaseDC(dialog, dc);
+  DeleteObject(font);
+  return WindowSizeAround(dialog, ClientSize(dialogTemplate, base), dpi);
+}
+
+bool AnswerDpiScaledSize(HWND dialog, const DialogTemplate& dialogTemplate, WPARAM dpi,
+                         LPARAM size) {
+  *reinterpret_cast<SIZE*>(size) = WindowSizeAt(dialog, dialogTemplate, static_cast<UINT>(dpi));
+  SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
+  return true;
 }

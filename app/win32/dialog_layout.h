@@ -29,4 +29,11 @@ class CDialogLayout {
   HFONT m_font = nullptr;
 };
 
+// The size of the top-level window `dialog`, frame included, once laid out at `dpi`.
+SIZE WindowSizeAt(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi);
+// Answers WM_GETDPISCALEDSIZE for `dialog` with that size, so that the rectangle the system
+// suggests at WM_DPICHANGED has it; returns what the dialog procedure returns.
+bool AnswerDpiScaledSize(HWND dialog, const DialogTemplate& dialogTemplate, WPARAM dpi,
+                         LPARAM size);
+
 #endif

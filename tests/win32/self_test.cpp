@@ -36,6 +36,7 @@ Checker check;
 
 HWND MainWindow() { return FindWindowW(L"#32770", L"Mensorator"); }
 HWND Tab() { return GetDlgItem(MainWindow(), IDC_TAB); }
+HWND AboutBox() { return FindWindowW(L"#32770", L"Mensoratorのﾊﾞｰｼﾞｮﾝ情報"); }
 
 // The page window that holds the control `controlId`.
 HWND PageOf(int controlId) {
@@ -290,7 +291,7 @@ const Steps kSteps = {
     },
     [] {  // runs inside the About box's modal loop
       check.Case("About box");
-      const HWND about = FindWindowW(L"#32770", L"Mensoratorのﾊﾞｰｼﾞｮﾝ情報");
+      const HWND about = AboutBox();
       check.That(about != nullptr, "open");
       check.That(GetWindow(about, GW_OWNER) == MainWindow(), "owned by the main window");
       check.That(!IsWindowEnabled(MainWindow()), "main window disabled while it is open");
@@ -300,7 +301,7 @@ const Steps kSteps = {
     },
     [] {
       check.Case("About box closed");
-      check.That(FindWindowW(L"#32770", L"Mensoratorのﾊﾞｰｼﾞｮﾝ情報") == nullptr, "closed");
+      check.That(AboutBox() == nullptr, "closed");
       check.That(MainWindow() != nullptr && IsWindowEnabled(MainWindow()), "window usable");
       SetFocus(Field(IDC_DEC));
       ClickTab(1);
@@ -388,13 +389,13 @@ Steps KeyboardSteps() {
   steps.push_back([] { Press({VK_F1}); });
   steps.push_back([] {  // runs inside the About box's modal loop
     check.Case("F1");
-    const HWND about = FindWindowW(L"#32770", L"Mensoratorのﾊﾞｰｼﾞｮﾝ情報");
-    check.That(about != nullptr && GetWindow(about, GW_OWNER) == MainWindow(), "About box open");
+    check.That(AboutBox() != nullptr && GetWindow(AboutBox(), GW_OWNER) == MainWindow(),
+               "About box open");
     Press({VK_ESCAPE});
   });
   steps.push_back([] {
     check.Case("Escape twice");
-    check.That(FindWindowW(L"#32770", L"Mensoratorのﾊﾞｰｼﾞｮﾝ情報") == nullptr, "About box closed");
+    check.That(AboutBox() == nullptr, "About box closed");
     SetFocus(Field(IDC_START_Y));
     Press({VK_ESCAPE});
     Press({VK_ESCAPE});
@@ -437,7 +438,13 @@ void CheckLayoutAtDpis(const char* name, HWND dialog) {
   check.Equal(GetDpiForWindow(dialog), g_dpi, "the screen's DPI");
   checkAll(g_dpi);
   const SIZE start = ClientSize(dialog);
+  SIZE asked{};
+  SendMessageW(dialog, WM_GETDPISCALEDSIZE, 2 * g_dpi, reinterpret_cast<LPARAM>(&asked));
   ChangeDpi(dialog, 2 * g_dpi);
+  RECT taken;
+  GetWindowRect(dialog, &taken);
+  check.That(asked.cx == taken.right - taken.left && asked.cy == taken.bottom - taken.top,
+             "the size asked for before the change is the size taken");
   checkAll(2 * g_dpi);
   const SIZE twice = ClientSize(dialog);
   // The font's metrics round, so twice the DPI is about twice the size.
@@ -457,9 +464,8 @@ const Steps kLayoutSteps = {
       PostMessageW(MainWindow(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     },
     [] {  // runs inside the About box's modal loop
-      const HWND about = FindWindowW(L"#32770", L"Mensoratorのﾊﾞｰｼﾞｮﾝ情報");
-      CheckLayoutAtDpis("About box", about);
-      PostMessageW(about, WM_COMMAND, IDOK, 0);
+      CheckLayoutAtDpis("About box", AboutBox());
+      PostMessageW(AboutBox(), WM_COMMAND, IDOK, 0);
     },
     [] { PostMessageW(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0); },
 };
