@@ -23,11 +23,9 @@ LOGFONTW DialogLogFont(std::wstring_view face, UINT dpi) {
   return font;
 }
 
-// The installed families with Japanese glyphs, proportional ones first; `face` limits the
-// search to that one name.
-std::vector<std::wstring> JapaneseFamilies(HDC dc, std::wstring_view face = {}) {
-  LOGFONTW wanted = DialogLogFont(face, 96);
-  wanted.lfCharSet = face.empty() ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
+// The installed families that `wanted` matches (a name, a character set), proportional ones
+// first.
+std::vector<std::wstring> Families(HDC dc, LOGFONTW wanted) {
   std::vector<std::pair<bool, std::wstring>> found;  // (fixed pitch, name)
   EnumFontFamiliesExW(
       dc, &wanted,
@@ -47,6 +45,16 @@ std::vector<std::wstring> JapaneseFamilies(HDC dc, std::wstring_view face = {}) 
   return names;
 }
 
+bool IsInstalled(HDC dc, std::wstring_view face) {
+  return !Families(dc, DialogLogFont(face, 96)).empty();
+}
+
+std::vector<std::wstring> JapaneseFamilies(HDC dc) {
+  LOGFONTW japanese = DialogLogFont({}, 96);
+  japanese.lfCharSet = SHIFTJIS_CHARSET;
+  return Families(dc, japanese);
+}
+
 bool FaceCovers(HDC dc, std::wstring_view face, std::wstring_view text) {
   const LOGFONTW logFont = DialogLogFont(face, 96);
   const HFONT font = CreateFontIndirectW(&logFont);
@@ -61,12 +69,12 @@ std::wstring ChooseFace() {
   const std::wstring templateFace = WideFromNarrow(kDialogFontFace);
   const HDC dc = GetDC(nullptr);
   std::wstring chosen = templateFace;
-  if (JapaneseFamilies(dc, templateFace).empty()) {
+  if (!IsInstalled(dc, templateFace)) {
     const std::wstring texts = AllDialogTexts();
     std::vector<std::wstring> candidates(std::begin(kPreferredFaces), std::end(kPreferredFaces));
     for (std::wstring& family : JapaneseFamilies(dc)) candidates.push_back(std::move(family));
     for (const std::wstring& face : candidates) {
-      if (!JapaneseFamilies(dc, face).empty() && FaceCovers(dc, face, texts)) {
+      if (IsInstalled(dc, face) && FaceCovers(dc, face, texts)) {
         chosen = face;
         break;
       }
