@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "res/dialog_template.h"
@@ -228,6 +229,21 @@ void CheckStrings(Checker& check) {
               "IDS_ABOUTBOX");
 }
 
+// Wine treats every program as aware of each screen's DPI, so only the manifest itself can
+// show that Windows will.
+void CheckManifest(Checker& check) {
+  check.Case("manifest");
+  const HMODULE module = GetModuleHandleW(nullptr);
+  const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
+  check.That(resource != nullptr, "present");
+  if (resource == nullptr) return;
+  const std::string_view manifest(
+      static_cast<const char*>(LockResource(LoadResource(module, resource))),
+      SizeofResource(module, resource));
+  check.That(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>") != manifest.npos,
+             "per-monitor DPI awareness, second version first");
+}
+
 }  // namespace
 
 void CheckResources(Checker& check) {
@@ -241,4 +257,5 @@ void CheckResources(Checker& check) {
   for (const DialogExpectation& dialog : dialogs) CheckDialog(check, dialog);
   CheckIcon(check);
   CheckStrings(check);
+  CheckManifest(check);
 }
