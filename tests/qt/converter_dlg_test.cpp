@@ -77,6 +77,7 @@ class ConverterDlgTest : public QObject {
   void cp932Decoding_data();
   void cp932Decoding();
   void germanLocaleStillWritesPoints();
+  void waylandWindowMapsAndConverts();
 
  private:
   QLineEdit* Field(const QString& objectName) const;
@@ -649,6 +650,22 @@ void ConverterDlgTest::germanLocaleStillWritesPoints() {
   QCOMPARE(Field("IDC_END_X")->text(), QString("1.500000"));
   Type("IDC_RADIAN", "0.5");
   QCOMPARE(Field("IDC_DEGREE")->text(), QString("28.64789"));
+}
+
+// Run by tests/qt/wayland-run under a headless Wayland compositor, which has no input devices:
+// the window is activated and the keys go to the widgets straight from QTest.
+void ConverterDlgTest::waylandWindowMapsAndConverts() {
+  if (QGuiApplication::platformName() != "wayland") QSKIP("runs on the Wayland platform only");
+  QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
+  QCOMPARE(m_dlg->windowHandle()->title(), QString("Mensorator"));
+  // With no seat the compositor never gives the window the keyboard; the test does.
+  QApplication::setActiveWindow(m_dlg.get());
+  QLineEdit* dec = Field("IDC_DEC");
+  dec->setFocus();
+  QTest::keyClick(dec, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(dec, "255");
+  QCOMPARE(Field("IDC_HEX")->text(), QString("ff"));
+  QCOMPARE(Field("IDC_BIN")->text(), QString("11111111"));
 }
 
 QTEST_MAIN(ConverterDlgTest)
