@@ -1,12 +1,14 @@
 #include "app/qt/converter_app.h"
 
 #include "app/qt/converter_dlg.h"
+#include "app/qt/qt_translations.h"
 #include "app/qt/template_widgets.h"
 
 CConverterApp::CConverterApp(int& argc, char** argv) : QApplication(argc, argv) {
   // Lets the desktop match the window to its launcher and icon.
   setDesktopFileName(QStringLiteral("org.mensorator.Mensorator"));
   setWindowIcon(MainFrameIcon());
+  InstallQtTranslations(m_qtTranslator, kWindowLanguage);
 }
 
 bool CConverterApp::InitInstance() {

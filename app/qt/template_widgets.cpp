@@ -1,5 +1,6 @@
 #include "app/qt/template_widgets.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "fields/active_field.h"
+#include "res/dialog_layout.h"
 
 namespace {
 
@@ -125,11 +127,16 @@ QString FieldObjectName(int controlId) {
 }
 
 TemplateWidgets BuildTemplateWidgets(const DialogTemplate& dialog, QWidget& host,
-                                     const DialogUnits& units) {
+                                     const QFont& font) {
+  const DialogUnits units = DialogUnits::Of(font);
+  const QFontMetrics metrics(font);
+  const std::vector<DialogRect> rects = FitLabels(dialog, [&](const ControlTemplate& label) {
+    return DialogUnitsCoveringX(metrics.size(0, ToQString(label.text)).width(), units.baseX);
+  });
   TemplateWidgets built{&dialog, {}};
-  for (const ControlTemplate& control : dialog.controls) {
-    QWidget* widget = CreateWidget(control, host);
-    widget->setGeometry(units.ToPixels(control.x, control.y, control.cx, control.cy));
+  for (std::size_t i = 0; i < rects.size(); ++i) {
+    QWidget* widget = CreateWidget(dialog.controls[i], host);
+    widget->setGeometry(units.ToPixels(rects[i].x, rects[i].y, rects[i].cx, rects[i].cy));
     built.widgets.push_back(widget);
   }
   NameEditsFromLabels(built);
@@ -142,5 +149,5 @@ TemplateWidgets BuildDialogWindow(const DialogTemplate& dialog, QWidget& window)
   window.setFont(font);
   window.setWindowTitle(ToQString(dialog.caption));
   window.setFixedSize(units.ToPixels(dialog.cx, dialog.cy));
-  return BuildTemplateWidgets(dialog, window, units);
+  return BuildTemplateWidgets(dialog, window, font);
 }

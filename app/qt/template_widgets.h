@@ -1,7 +1,8 @@
 // Builds the widgets of one dialog template inside a host widget.
 //
 // Each control becomes a widget of its kind at its place in dialog units converted to pixels,
-// created in template order so that the keyboard's tab order is the template's. Edit fields
+// created in template order so that the keyboard's tab order is the template's. A label too
+// narrow for its text in the font given grows to the right where the space is free. Edit fields
 // get an object name from their control identifier ("IDC_HEX") and an accessible name from
 // the label before them on their row, made their buddy. The builder neither binds fields to a
 // page nor connects buttons: the dialogs that own the widgets do.
@@ -40,9 +41,9 @@ QIcon MainFrameIcon();
 // The object name of edit field `controlId`, e.g. "IDC_HEX"; empty for an unknown identifier.
 QString FieldObjectName(int controlId);
 
-// Creates the widgets of `dialog` as children of `host`, sized by `units`.
+// Creates the widgets of `dialog` as children of `host`, laid out for `font`.
 TemplateWidgets BuildTemplateWidgets(const DialogTemplate& dialog, QWidget& host,
-                                     const DialogUnits& units);
+                                     const QFont& font);
 
 // Makes `dialog` a fixed-size window with the template's caption, the dialog font and its
 // controls; returns the controls' widgets.
