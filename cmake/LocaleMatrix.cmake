@@ -1,6 +1,3 @@
-# SPDX-FileCopyrightText: 2026 The Mensorator developers
-# SPDX-License-Identifier: MIT
-
 # The locales under which every text the program shows must be the same: the C locale, two
 # with a decimal comma and one with a multibyte encoding. tools/install-deps generates them.
 set(MENSORATOR_TEST_LOCALES C de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8)

@@ -1,6 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Mensorator developers
-// SPDX-License-Identifier: MIT
-
 // How typed text splits into keys: one key per UTF-8 character, as an edit control receives
 // them. A stray byte counts as a key of its own. It edits no text itself.
 #ifndef MENSORATOR_FIELDS_KEYS_H

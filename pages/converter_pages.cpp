@@ -1,6 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Mensorator developers
-// SPDX-License-Identifier: MIT
-
 #include "pages/converter_pages.h"
 
 void ConverterPages::Create() {

@@ -1,6 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Mensorator developers
-// SPDX-License-Identifier: MIT
-
 // The program's pages, created in the order the main window creates them. Front ends and the
 // script driver hold one of these, so every one of them starts the pages the same way.
 #ifndef MENSORATOR_PAGES_CONVERTER_PAGES_H

@@ -1,6 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Mensorator developers
-// SPDX-License-Identifier: MIT
-
 // The About box: the program's name, version and date, from the IDD_ABOUTBOX template.
 // OK, Enter and Escape close it. It holds nothing and does nothing else.
 #ifndef MENSORATOR_APP_WIN32_ABOUT_DLG_H

@@ -1,6 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Mensorator developers
-// SPDX-License-Identifier: MIT
-
 // The main window: a modal dialog whose tab control selects which page is visible. The pages
 // are child dialogs over the tab control's display area. The window menu carries the About
 // box's entry; Enter does nothing; Cancel (the close box, Escape outside a page) ends it.

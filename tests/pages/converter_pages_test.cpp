@@ -1,6 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Mensorator developers
-// SPDX-License-Identifier: MIT
-
 // The two pages share one active-field register: a code set on one page keeps the other
 // page's handlers quiet until one of its own fields is focused.
 #include "pages/converter_pages.h"
