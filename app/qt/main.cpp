@@ -1,13 +1,35 @@
-// Starts Mensorator. The command line is not used.
+// Starts Mensorator. The command line is not used beyond --help and --version.
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "app/qt/converter_app.h"
 
 namespace {
 
 QtMessageHandler g_defaultMessageHandler = nullptr;
+
+constexpr char kUsage[] =
+    "usage: mensorator [--help | --version]\n"
+    "Opens Mensorator, the instant converter for numbers, angles and distances.\n"
+    "Other arguments are ignored. See mensorator(1).\n";
+
+// Answers --help or --version on the terminal, with no display needed; true if it did. Every
+// other argument is ignored.
+bool AnsweredInformationOption(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    const char* answer = argument == "--help"      ? kUsage
+                         : argument == "--version" ? "mensorator " MENSORATOR_VERSION "\n"
+                                                   : nullptr;
+    if (answer != nullptr) {
+      std::fputs(answer, stdout);
+      return true;
+    }
+  }
+  return false;
+}
 
 bool DisplayAvailable() {
   const auto set = [](const char* name) {
@@ -31,6 +53,7 @@ void ExitOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (AnsweredInformationOption(argc, argv)) return 0;
   if (!DisplayAvailable()) {
     std::fputs(
         "mensorator: no display available (DISPLAY and WAYLAND_DISPLAY are unset).\n"
