@@ -1,6 +1,8 @@
-# The locales under which every text the program shows must be the same: the C locale, two
-# with a decimal comma and one with a multibyte encoding. tools/install-deps generates them.
-set(MENSORATOR_TEST_LOCALES C de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8)
+# The locales under which every field text the program shows must be the same: the C locale,
+# two with a decimal comma, one with a multibyte encoding, and English. The window's own
+# labels follow the language: Japanese under C and ja_JP, English under the others.
+# tools/install-deps generates them.
+set(MENSORATOR_TEST_LOCALES C de_DE.UTF-8 en_US.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8)
 
 # Adds a test once per locale, named NAME@LOCALE and run with LC_ALL=LOCALE:
 #   mensorator_add_locale_tests(NAME name COMMAND command... [ENVIRONMENT VAR=value...])
@@ -10,6 +12,8 @@ function(mensorator_add_locale_tests)
     set(environment ${arg_ENVIRONMENT})
     list(APPEND environment LC_ALL=${locale})
     add_test(NAME ${arg_NAME}@${locale} COMMAND ${arg_COMMAND})
-    set_tests_properties(${arg_NAME}@${locale} PROPERTIES ENVIRONMENT "${environment}")
+    # LANGUAGE would override the locale's language for the window's texts.
+    set_tests_properties(${arg_NAME}@${locale} PROPERTIES ENVIRONMENT "${environment}"
+                         ENVIRONMENT_MODIFICATION LANGUAGE=unset:)
   endforeach()
 endfunction()

@@ -2,11 +2,13 @@
 
 #include "app/qt/converter_dlg.h"
 #include "app/qt/template_widgets.h"
+#include "app/qt/translation.h"
 
 CConverterApp::CConverterApp(int& argc, char** argv) : QApplication(argc, argv) {
   // Lets the desktop match the window to its launcher and icon.
   setDesktopFileName(QStringLiteral("org.mensorator.Mensorator"));
   setWindowIcon(MainFrameIcon());
+  InstallTranslation(*this);
 }
 
 bool CConverterApp::InitInstance() {

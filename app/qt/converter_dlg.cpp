@@ -7,6 +7,7 @@
 
 #include "app/qt/about_dlg.h"
 #include "app/qt/cp932.h"
+#include "app/qt/translation.h"
 #include "res/resource.h"
 #include "res/strings.h"
 
@@ -25,7 +26,7 @@ CConverterDlg::~CConverterDlg() {
 
 void CConverterDlg::OnInitDialog() {
   if (!kAboutBoxMenuText.empty()) {
-    m_aboutBox = new QAction(ToQString(kAboutBoxMenuText), this);
+    m_aboutBox = new QAction(Tr(kAboutBoxMenuText), this);
     connect(m_aboutBox, &QAction::triggered, this, &CConverterDlg::OnAboutBox);
   }
   setWindowIcon(m_hIcon);
@@ -37,7 +38,7 @@ void CConverterDlg::OnInitDialog() {
     auto* widget = new CPageWidget(*page, units);
     const auto index = m_pageWidgets.size();
     const QString text =
-        index < std::size(kTabTextsCp932) ? DecodeCp932(kTabTextsCp932[index]) : QString();
+        index < std::size(kTabTextsCp932) ? Tr(DecodeCp932(kTabTextsCp932[index])) : QString();
     m_tab->addTab(widget, text);
     m_pageWidgets.push_back(widget);
   }

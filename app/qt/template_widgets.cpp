@@ -9,12 +9,13 @@
 #include <algorithm>
 #include <string>
 
+#include "app/qt/translation.h"
 #include "fields/active_field.h"
 
 namespace {
 
 QWidget* CreateWidget(const ControlTemplate& control, QWidget& host) {
-  const QString text = ToQString(control.text);
+  const QString text = Tr(control.text);
   switch (control.kind) {
     case ControlKind::Edit: {
       auto* edit = new QLineEdit(&host);
@@ -74,7 +75,8 @@ std::vector<std::size_t> RowLabels(const DialogTemplate& dialog, const ControlTe
 }
 
 // Each edit field is named after the nearest label to its left; where that text names more
-// than one field ("X" on two rows), the row's first label goes before it ("始点 X").
+// than one field ("X" on two rows), the row's first label goes before it ("始点 X", "Start X").
+// The names are the labels' shown texts, in the user's language.
 void NameEditsFromLabels(const TemplateWidgets& built) {
   const DialogTemplate& dialog = *built.dialog;
   struct Named {
@@ -89,7 +91,7 @@ void NameEditsFromLabels(const TemplateWidgets& built) {
     const std::vector<std::size_t> labels = RowLabels(dialog, dialog.controls[i]);
     if (labels.empty()) continue;
     named.push_back({edit, qobject_cast<QLabel*>(built.widgets[labels.back()]),
-                     ToQString(dialog.controls[labels.front()].text)});
+                     qobject_cast<QLabel*>(built.widgets[labels.front()])->text()});
   }
   for (const Named& field : named) {
     field.label->setBuddy(field.edit);
@@ -140,7 +142,7 @@ TemplateWidgets BuildDialogWindow(const DialogTemplate& dialog, QWidget& window)
   const QFont font = DialogFont();
   const DialogUnits units = DialogUnits::Of(font);
   window.setFont(font);
-  window.setWindowTitle(ToQString(dialog.caption));
+  window.setWindowTitle(Tr(dialog.caption));
   window.setFixedSize(units.ToPixels(dialog.cx, dialog.cy));
   return BuildTemplateWidgets(dialog, window, units);
 }

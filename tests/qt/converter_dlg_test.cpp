@@ -19,9 +19,11 @@
 
 #include "app/qt/about_dlg.h"
 #include "app/qt/cp932.h"
+#include "app/qt/translation.h"
 #include "fields/active_field.h"
 #include "res/dialog_template.h"
 #include "res/strings.h"
+#include "res/translations.h"
 
 namespace {
 
@@ -42,6 +44,7 @@ class ConverterDlgTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase();
   void init();
   void cleanup() { m_dlg.reset(); }
 
@@ -60,6 +63,7 @@ class ConverterDlgTest : public QObject {
   void editFieldsKeepTheirOwnContextMenu();
   void accessibleNames_data();
   void accessibleNames();
+  void shownTextsInTheLanguage();
   void dialogFontIsTheGothicAtHand();
   void geometryFollowsTemplates();
   void dialogUnitsRoundAsTheDialogManager_data();
@@ -74,9 +78,22 @@ class ConverterDlgTest : public QObject {
   void Type(const QString& objectName, const QString& text);
   void VerifyWidgetsMirrorPages() const;
   QStringList AllTexts() const;
+  // The text shown in the language of the run.
+  QString Shown(const char* japanese, const char* english) const {
+    return m_language == kSourceLanguage ? japanese : english;
+  }
 
   std::unique_ptr<CConverterDlg> m_dlg;
+  std::string_view m_language;
 };
+
+// The program's start-up installs the translation for the environment's language: Japanese
+// where it is Japanese or unset (the C locale), otherwise English, the one translation shipped.
+void ConverterDlgTest::initTestCase() {
+  m_language = InstallTranslation(*qApp);
+  const QString first = QLocale::system().uiLanguages().value(0);
+  QCOMPARE(m_language, first == "C" || first.startsWith("ja") ? "ja" : "en");
+}
 
 void ConverterDlgTest::init() {
   // Each test starts as a fresh process does.
@@ -136,8 +153,8 @@ void ConverterDlgTest::startUpState() {
   QCOMPARE(m_dlg->windowTitle(), QString("Mensorator"));
   QVERIFY(!m_dlg->windowIcon().isNull());
   QCOMPARE(m_dlg->Tab()->count(), 2);
-  QCOMPARE(m_dlg->Tab()->tabText(0), QString("基数変換・角度単位関連"));
-  QCOMPARE(m_dlg->Tab()->tabText(1), QString("距離・角度"));
+  QCOMPARE(m_dlg->Tab()->tabText(0), Shown("基数変換・角度単位関連", "Numbers and Angles"));
+  QCOMPARE(m_dlg->Tab()->tabText(1), Shown("距離・角度", "Distance and Angle"));
   QCOMPARE(m_dlg->Tab()->currentIndex(), 0);
   QVERIFY(m_dlg->PageWidget(0)->isVisible());
   QVERIFY(!m_dlg->PageWidget(1)->isVisible());
@@ -332,8 +349,8 @@ void ConverterDlgTest::aboutBoxFromContextMenu() {
   QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
   QApplication::sendEvent(label, &event);
 
-  QCOMPARE(menuText, QString("Mensorator のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
-  QCOMPARE(title, QString("Mensoratorのﾊﾞｰｼﾞｮﾝ情報"));
+  QCOMPARE(menuText, Shown("Mensorator のﾊﾞｰｼﾞｮﾝ情報(&A)...", "&About Mensorator..."));
+  QCOMPARE(title, Shown("Mensoratorのﾊﾞｰｼﾞｮﾝ情報", "About Mensorator"));
   QVERIFY(labels.contains("Mensorator Version 0.40"));
   QVERIFY(std::any_of(labels.begin(), labels.end(),
                       [](const QString& text) { return text.endsWith("\n2004/08/29"); }));
@@ -364,19 +381,22 @@ void ConverterDlgTest::accessibleNames_data() {
   const struct {
     const char* row;
     const char* field;
-    const char* name;
+    const char* japanese;
+    const char* english;
   } rows[] = {
-      {"hex", "IDC_HEX", "１６進数"},
-      {"binary", "IDC_BIN", "２進数"},
-      {"degree", "IDC_DEGREE", "Degree"},
-      {"sine, not the degree label of its row", "IDC_SIN", "sin ="},
-      {"start X", "IDC_START_X", "始点 X"},
-      {"end Z", "IDC_END_Z", "終点 Z"},
-      {"distance", "IDC_DISTANCE", "距離"},
-      {"XY distance, right of the distance", "IDC_XY_DISTANCE", "XY平面での距離"},
-      {"elevation", "IDC_ELEVATION", "XY平面での仰角"},
+      {"hex", "IDC_HEX", "１６進数", "Hexadecimal"},
+      {"binary", "IDC_BIN", "２進数", "Binary"},
+      {"degree", "IDC_DEGREE", "Degree", "Degree"},
+      {"sine, not the degree label of its row", "IDC_SIN", "sin =", "sin ="},
+      {"start X", "IDC_START_X", "始点 X", "Start X"},
+      {"end Z", "IDC_END_Z", "終点 Z", "End Z"},
+      {"distance", "IDC_DISTANCE", "距離", "Distance"},
+      {"XY distance, right of the distance", "IDC_XY_DISTANCE", "XY平面での距離", "XY distance"},
+      {"bearing", "IDC_XY_ANGLE", "XY平面での角度", "Bearing"},
+      {"elevation", "IDC_ELEVATION", "XY平面での仰角", "Elevation"},
   };
-  for (const auto& row : rows) QTest::newRow(row.row) << QString(row.field) << QString(row.name);
+  for (const auto& row : rows)
+    QTest::newRow(row.row) << QString(row.field) << Shown(row.japanese, row.english);
 }
 
 void ConverterDlgTest::accessibleNames() {
@@ -391,6 +411,43 @@ void ConverterDlgTest::accessibleNames() {
                       [&](const QLabel* label) { return label->buddy() == edit; }));
   for (const QLineEdit* other : m_dlg->findChildren<QLineEdit*>())
     if (other != edit) QVERIFY2(other->accessibleName() != name, qPrintable(other->objectName()));
+}
+
+// Every text of every window is the one the .ts file gives for the language of the run (the
+// template's own under Japanese), through Qt's translator and the table alike; a run in
+// another language leaves no Japanese character anywhere.
+void ConverterDlgTest::shownTextsInTheLanguage() {
+  CAboutDlg about;
+  QStringList shown{m_dlg->windowTitle(), about.windowTitle(), m_dlg->AboutBoxAction()->text()};
+  QCOMPARE(about.windowTitle(), ToQString(Translate(m_language, kAboutBoxTemplate.caption)));
+  QCOMPARE(m_dlg->AboutBoxAction()->text(), ToQString(Translate(m_language, kAboutBoxMenuText)));
+  const auto checkTemplate = [&](const DialogTemplate& dialog, const QWidget& host) {
+    const QList<QWidget*> widgets = host.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(widgets.size(), static_cast<qsizetype>(dialog.controls.size()));
+    for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
+      const ControlTemplate& control = dialog.controls[i];
+      if (control.text.empty()) continue;  // edit fields and the icon
+      const QWidget* widget = widgets[static_cast<qsizetype>(i)];
+      QString text;
+      if (const auto* label = qobject_cast<const QLabel*>(widget)) text = label->text();
+      if (const auto* group = qobject_cast<const QGroupBox*>(widget)) text = group->title();
+      if (const auto* button = qobject_cast<const QPushButton*>(widget)) text = button->text();
+      QCOMPARE(text, ToQString(Translate(m_language, control.text)));
+      shown << text;
+    }
+  };
+  checkTemplate(kAboutBoxTemplate, about);
+  for (int i = 0; i < m_dlg->PageCount(); ++i) {
+    checkTemplate(m_dlg->PageWidget(i)->Page().Template(), *m_dlg->PageWidget(i));
+    shown << m_dlg->Tab()->tabText(i);
+  }
+  for (const QLineEdit* edit : m_dlg->findChildren<QLineEdit*>()) shown << edit->accessibleName();
+  if (m_language == kSourceLanguage) return;
+  for (const QString& text : shown)
+    for (const QChar c : text)
+      QVERIFY2(c.script() != QChar::Script_Han && c.script() != QChar::Script_Hiragana &&
+                   c.script() != QChar::Script_Katakana && c.unicode() < 0xFF00,
+               qPrintable(text));
 }
 
 void ConverterDlgTest::dialogFontIsTheGothicAtHand() {
