@@ -1,6 +1,8 @@
 #include "app/win32/about_dlg.h"
 
 #include "app/win32/center_window.h"
+#include "app/win32/translation.h"
+#include "res/dialog_template.h"
 #include "res/resource.h"
 
 void CAboutDlg::DoModal(HWND owner) {
@@ -9,6 +11,7 @@ void CAboutDlg::DoModal(HWND owner) {
 
 INT_PTR CALLBACK CAboutDlg::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
+    TranslateDialog(hwnd, kAboutBoxTemplate);
     CenterWindow(hwnd);
     return TRUE;
   }

@@ -6,6 +6,7 @@
 
 #include "app/win32/about_dlg.h"
 #include "app/win32/center_window.h"
+#include "app/win32/translation.h"
 #include "app/win32/wide_text.h"
 #include "res/resource.h"
 #include "res/strings.h"
@@ -118,7 +119,7 @@ void CConverterDlg::AddAboutBoxEntry() {
   const int length =
       LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, reinterpret_cast<wchar_t*>(&text), 0);
   if (length <= 0) return;
-  const std::wstring entry(text, static_cast<std::size_t>(length));
+  const std::wstring entry = Tr(std::wstring_view(text, static_cast<std::size_t>(length)));
   AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, entry.c_str());
 }
@@ -127,7 +128,7 @@ void CConverterDlg::InsertTabs() {
   for (std::size_t i = 0; i < m_pageWindows.size(); ++i) {
     // The texts are Shift JIS bytes; decoding them by name, not by the ANSI code page, shows
     // them right on every Windows.
-    std::wstring text = WideFromNarrow(kTabTextsCp932[i], kShiftJisCodePage);
+    std::wstring text = Tr(WideFromNarrow(kTabTextsCp932[i], kShiftJisCodePage));
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = text.data();

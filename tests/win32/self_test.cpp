@@ -3,15 +3,20 @@
 // window menu, presses Enter and Escape and finally the close box. It reads every field back
 // and checks the compiled resources first. Exit status 0 when every check holds.
 //
+// Usage: mensorator-win32-test [LANGUAGE]: the language the window must speak, "ja" (the
+// default) or "en", which the test's environment chooses for wine.
+//
 // The session runs in steps from a timer while the window's own modal loop runs, so keys
 // posted in one step have gone through that loop (and its dialog-key routing) by the next.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -24,9 +29,18 @@
 namespace {
 
 Checker check;
+bool g_english = false;
+
+// The text shown in the language of the run.
+std::wstring_view Shown(std::wstring_view japanese, std::wstring_view english) {
+  return g_english ? english : japanese;
+}
 
 HWND MainWindow() { return FindWindowW(L"#32770", L"Mensorator"); }
 HWND Tab() { return GetDlgItem(MainWindow(), IDC_TAB); }
+HWND AboutBox() {
+  return FindWindowW(L"#32770", Shown(L"Mensoratorのﾊﾞｰｼﾞｮﾝ情報", L"About Mensorator").data());
+}
 
 // The page window that holds the control `controlId`.
 HWND PageOf(int controlId) {
@@ -173,6 +187,26 @@ void RunRows(const std::vector<SessionRow>& rows) {
   }
 }
 
+// Whether `text` holds kana, CJK ideographs or full-width forms. (An icon control's text is
+// its resource ordinal, U+FFFF and the number.)
+bool HasJapanese(std::wstring_view text) {
+  return std::any_of(text.begin(), text.end(), [](wchar_t c) { return c >= 0x3000 && c < 0xFFF0; });
+}
+
+// In an English run no window text under `window`, nor its own, is left in Japanese.
+void CheckNoJapaneseInEnglish(HWND window) {
+  if (!g_english) return;
+  check.That(!HasJapanese(Text(window)), "English caption");
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM) {
+        const std::wstring text = Text(child);
+        check.That(!HasJapanese(text), "English text: " + Utf8FromWide(text));
+        return TRUE;
+      },
+      0);
+}
+
 void CheckStart() {
   check.Case("start");
   check.That(MainWindow() != nullptr, "main window open");
@@ -196,7 +230,8 @@ void CheckStart() {
   check.Case("tab texts");
   // Decoded as Shift JIS whatever the ANSI code page of this Windows (the test runs in one
   // that is not Japanese).
-  const std::wstring_view expected[] = {L"基数変換・角度単位関連", L"距離・角度"};
+  const std::wstring_view expected[] = {Shown(L"基数変換・角度単位関連", L"Numbers and Angles"),
+                                        Shown(L"距離・角度", L"Distance and Angle")};
   check.Equal(SendMessageW(Tab(), TCM_GETITEMCOUNT, 0, 0), 2, "tab count");
   for (int i = 0; i < 2; ++i) {
     wchar_t text[64] = {};
@@ -219,7 +254,12 @@ void CheckStart() {
   check.Equal(GetMenuItemID(menu, count - 1), IDM_ABOUTBOX, "last entry's command");
   wchar_t entry[64] = {};
   GetMenuStringW(menu, count - 1, entry, 64, MF_BYPOSITION);
-  check.Equal(entry, L"Mensorator のﾊﾞｰｼﾞｮﾝ情報(&A)...", "last entry's text");
+  check.Equal(entry, Shown(L"Mensorator のﾊﾞｰｼﾞｮﾝ情報(&A)...", L"&About Mensorator..."),
+              "last entry's text");
+  check.That(FindWindowExW(FirstPage(), nullptr, L"Static",
+                           Shown(L"１６進数", L"Hexadecimal").data()) != nullptr,
+             "hexadecimal field's label");
+  CheckNoJapaneseInEnglish(MainWindow());
   const LRESULT big = SendMessageW(MainWindow(), WM_GETICON, ICON_BIG, 0);
   check.That(big != 0, "big icon set");
   check.Equal(SendMessageW(MainWindow(), WM_GETICON, ICON_SMALL, 0), big, "small icon");
@@ -252,8 +292,9 @@ const std::vector<std::function<void()>> kSteps = {
     },
     [] {  // runs inside the About box's modal loop
       check.Case("About box");
-      const HWND about = FindWindowW(L"#32770", L"Mensoratorのﾊﾞｰｼﾞｮﾝ情報");
+      const HWND about = AboutBox();
       check.That(about != nullptr, "open");
+      CheckNoJapaneseInEnglish(about);
       check.That(GetWindow(about, GW_OWNER) == MainWindow(), "owned by the main window");
       check.That(!IsWindowEnabled(MainWindow()), "main window disabled while it is open");
       check.That(FindWindowExW(about, nullptr, L"Static", L"Mensorator Version 0.40") != nullptr,
@@ -262,7 +303,7 @@ const std::vector<std::function<void()>> kSteps = {
     },
     [] {
       check.Case("About box closed");
-      check.That(FindWindowW(L"#32770", L"Mensoratorのﾊﾞｰｼﾞｮﾝ情報") == nullptr, "closed");
+      check.That(AboutBox() == nullptr, "closed");
       check.That(MainWindow() != nullptr && IsWindowEnabled(MainWindow()), "window usable");
       SetFocus(Field(IDC_DEC));
       ClickTab(1);
@@ -313,7 +354,8 @@ void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  g_english = argc > 1 && std::string_view(argv[1]) == "en";
   CheckResources(check);
   // A thread timer: its ticks are dispatched by whichever modal loop is running.
   SetTimer(nullptr, 0, 20, RunNextStep);
