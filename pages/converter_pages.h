@@ -4,21 +4,29 @@
 #define MENSORATOR_PAGES_CONVERTER_PAGES_H
 
 #include <array>
+#include <cstddef>
+#include <iterator>
 
 #include "fields/field_page.h"
 #include "pages/distance_angle/distance_angle_page.h"
 #include "pages/radix_angle/radix_angle_page.h"
+#include "res/strings.h"
 
 struct ConverterPages {
   CRadixAnglePage radixAngle;
   CDistanceAnglePage distanceAngle;
 
+  static constexpr std::size_t kCount = 2;
+
   // Creates the pages, first to last: each one's start-up runs before the next exists.
   void Create();
   // Every page, in tab order.
-  std::array<CFieldPage*, 2> All() { return {&radixAngle, &distanceAngle}; }
+  std::array<CFieldPage*, kCount> All() { return {&radixAngle, &distanceAngle}; }
   // The page that holds edit field `controlId`, or nullptr.
   CFieldPage* PageOf(int controlId);
 };
+
+// Tab i shows page i of All() and text i: a front end may index the texts by page.
+static_assert(std::size(kTabTextsCp932) == ConverterPages::kCount, "one tab text per page");
 
 #endif

@@ -125,7 +125,7 @@ void CConverterDlg::AddAboutBoxEntry() {
 }
 
 void CConverterDlg::InsertTabs() {
-  for (std::size_t i = 0; i < m_pageWindows.size(); ++i) {
+  for (std::size_t i = 0; i < ConverterPages::kCount; ++i) {
     // The texts are Shift JIS bytes; decoding them by name, not by the ANSI code page, shows
     // them right on every Windows.
     std::wstring text = Tr(WideFromNarrow(kTabTextsCp932[i], kShiftJisCodePage));
