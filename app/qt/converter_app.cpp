@@ -1,6 +1,7 @@
 #include "app/qt/converter_app.h"
 
 #include "app/qt/converter_dlg.h"
+#include "app/qt/qt_translations.h"
 #include "app/qt/template_widgets.h"
 #include "app/qt/translation.h"
 
@@ -8,7 +9,8 @@ CConverterApp::CConverterApp(int& argc, char** argv) : QApplication(argc, argv) 
   // Lets the desktop match the window to its launcher and icon.
   setDesktopFileName(QStringLiteral("org.mensorator.Mensorator"));
   setWindowIcon(MainFrameIcon());
-  InstallTranslation(*this);
+  // The program's texts, and Qt's own, in the user's language.
+  InstallQtTranslations(m_qtTranslator, QLocale(ToQString(InstallTranslation(*this))));
 }
 
 bool CConverterApp::InitInstance() {

@@ -1,17 +1,24 @@
 // The main window: a tab control over the program's pages, one tab per page.
 //
 // It creates the pages, shows the first and hides the others, and on a change of tab shows
-// the selected page. Enter changes nothing and closes nothing; the close box and Escape
-// outside a page end the modal run. The About box's entry sits in a context menu, opened by
-// a right-click outside the edit fields, since X11 and Wayland offer no way to extend the
-// window's own menu. It holds no field texts: the pages do.
+// the selected page. Ctrl+Tab and Ctrl+PageDown select the next page, Ctrl+Shift+Tab and
+// Ctrl+PageUp the previous one, from anywhere in the window, as a click on its tab does, and
+// put the focus in its first field. Enter changes nothing and closes nothing. Escape in a
+// page hides it and moves the focus to the tab strip, so that no key reaches a field the user
+// cannot see; Escape outside a page, and the close box, end the modal run. F1 opens the About
+// box, whose entry also ends every edit field's context menu and is the whole of the menu
+// that a right-click outside the fields opens, since X11 and Wayland offer no way to extend
+// the window's own menu. It holds no field texts: the pages do.
 #ifndef MENSORATOR_APP_QT_CONVERTER_DLG_H
 #define MENSORATOR_APP_QT_CONVERTER_DLG_H
 
 #include <QAction>
 #include <QDialog>
 #include <QIcon>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
+#include <initializer_list>
 #include <vector>
 
 #include "app/qt/page_widget.h"
@@ -29,6 +36,8 @@ class CConverterDlg final : public QDialog {
   // The About entry of the window's menu; null if its text is empty.
   QAction* AboutBoxAction() const { return m_aboutBox; }
   QTabWidget* Tab() const { return m_tab; }
+  // Shows page `index` as a click on its tab does, and puts the focus in its first field.
+  void SelectPage(int index);
   CPageWidget* PageWidget(int index) const { return m_pageWidgets.at(index); }
   int PageCount() const { return static_cast<int>(m_pageWidgets.size()); }
 
@@ -37,9 +46,14 @@ class CConverterDlg final : public QDialog {
 
  private:
   void OnInitDialog();
+  // Widens the tab control and the window by what the widest page needs beyond its template.
+  void MakeRoomForPages();
   void OnSelchangeTab(int index);
   void OnOK() {}
   void OnAboutBox();
+  void AddPageStep(int step, std::initializer_list<QKeySequence> keys);
+  void ShowEditMenu(QLineEdit* edit, const QPoint& pos);
+  void ExecMenu(QMenu& menu, const QPoint& globalPos);
 
   ConverterPages m_pages;
   QTabWidget* m_tab = nullptr;

@@ -3,10 +3,8 @@
 #include <QKeyEvent>
 #include <string>
 
-CPageWidget::CPageWidget(CFieldPage& page, const DialogUnits& units, QWidget* parent)
-    : QWidget(parent),
-      m_page(page),
-      m_widgets(BuildTemplateWidgets(page.Template(), *this, units)) {
+CPageWidget::CPageWidget(CFieldPage& page, const QFont& font, QWidget* parent)
+    : QWidget(parent), m_page(page), m_widgets(BuildTemplateWidgets(page.Template(), *this, font)) {
   for (std::size_t i = 0; i < m_widgets.widgets.size(); ++i) {
     auto* edit = qobject_cast<QLineEdit*>(m_widgets.widgets[i]);
     if (edit == nullptr) continue;
@@ -26,6 +24,15 @@ CPageWidget::~CPageWidget() { m_page.SetObserver(nullptr); }
 void CPageWidget::ShowFieldTexts() {
   for (const ControlTemplate& control : m_page.Template().controls)
     if (m_page.HasField(control.id)) OnFieldWritten(control.id, m_page.FieldText(control.id));
+}
+
+void CPageWidget::FocusFirstField() {
+  for (QWidget* widget : m_widgets.widgets)
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+      edit->setFocus(Qt::TabFocusReason);
+      edit->selectAll();  // the focus may have been there already, moved by the tab control
+      return;
+    }
 }
 
 void CPageWidget::OnFieldWritten(int controlId, std::string_view text) {
@@ -56,6 +63,7 @@ void CPageWidget::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Escape:
       // The page's Cancel: it hides until its tab is selected again.
       hide();
+      emit Cancelled();
       break;
     default:
       QWidget::keyPressEvent(event);

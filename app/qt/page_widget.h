@@ -4,7 +4,8 @@
 // it. Focus entering an edit field delivers EN_SETFOCUS, each user edit (a key, a paste, an
 // undo) hands the field's new text to the page, and every text the page writes is shown in
 // its widget. Enter inside the page goes to the page's OnOK; Escape hides the page until its
-// tab is selected again. It decides nothing about which handler runs.
+// tab is selected again and says so, so that the window can take the focus out of it. It
+// decides nothing about which handler runs.
 #ifndef MENSORATOR_APP_QT_PAGE_WIDGET_H
 #define MENSORATOR_APP_QT_PAGE_WIDGET_H
 
@@ -18,12 +19,21 @@ class CPageWidget final : public QWidget, private FieldObserver {
   Q_OBJECT
 
  public:
-  CPageWidget(CFieldPage& page, const DialogUnits& units, QWidget* parent = nullptr);
+  // Lays the page out for `font`, the dialog font it is shown in.
+  CPageWidget(CFieldPage& page, const QFont& font, QWidget* parent = nullptr);
   ~CPageWidget() override;
 
   CFieldPage& Page() const { return m_page; }
+  // The width the page needs, dialog units: its template's, or more for a long label.
+  int NeededWidth() const { return m_widgets.cx; }
   // Shows every field's current text; the page's writes arrive by themselves afterwards.
   void ShowFieldTexts();
+  // Puts the focus in the first field of the tab order, its text selected as Tab selects it.
+  void FocusFirstField();
+
+ signals:
+  // Escape hid the page; the focus is still in one of its hidden fields.
+  void Cancelled();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -1,5 +1,6 @@
 #include "app/qt/template_widgets.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 
 #include "app/qt/translation.h"
 #include "fields/active_field.h"
+#include "res/label_room.h"
 
 namespace {
 
@@ -127,11 +129,17 @@ QString FieldObjectName(int controlId) {
 }
 
 TemplateWidgets BuildTemplateWidgets(const DialogTemplate& dialog, QWidget& host,
-                                     const DialogUnits& units) {
-  TemplateWidgets built{&dialog, {}};
-  for (const ControlTemplate& control : dialog.controls) {
-    QWidget* widget = CreateWidget(control, host);
-    widget->setGeometry(units.ToPixels(control.x, control.y, control.cx, control.cy));
+                                     const QFont& font) {
+  const DialogUnits units = DialogUnits::Of(font);
+  const QFontMetrics metrics(font);
+  const DialogLayout layout = MakeRoomForLabels(dialog, [&](const ControlTemplate& label) {
+    return DialogUnitsCoveringX(metrics.size(0, Tr(label.text)).width(), units.baseX);
+  });
+  const std::vector<DialogRect>& rects = layout.controls;
+  TemplateWidgets built{&dialog, {}, layout.cx};
+  for (std::size_t i = 0; i < rects.size(); ++i) {
+    QWidget* widget = CreateWidget(dialog.controls[i], host);
+    widget->setGeometry(units.ToPixels(rects[i].x, rects[i].y, rects[i].cx, rects[i].cy));
     built.widgets.push_back(widget);
   }
   NameEditsFromLabels(built);
@@ -143,6 +151,7 @@ TemplateWidgets BuildDialogWindow(const DialogTemplate& dialog, QWidget& window)
   const DialogUnits units = DialogUnits::Of(font);
   window.setFont(font);
   window.setWindowTitle(Tr(dialog.caption));
-  window.setFixedSize(units.ToPixels(dialog.cx, dialog.cy));
-  return BuildTemplateWidgets(dialog, window, units);
+  TemplateWidgets built = BuildTemplateWidgets(dialog, window, font);
+  window.setFixedSize(units.ToPixels(built.cx, dialog.cy));
+  return built;
 }
