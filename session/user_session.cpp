@@ -2,11 +2,9 @@
 
 #include <utility>
 
-#include "fields/active_field.h"
 #include "session/keys.h"
 
 UserSession::UserSession() {
-  g_activeField = AF_NONE;
   for (CFieldPage* page : m_pages.All()) page->SetObserver(this);
   m_pages.Create();
 }

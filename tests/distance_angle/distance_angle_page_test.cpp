@@ -42,10 +42,7 @@ std::ostream& operator<<(std::ostream& out, const CascadeCase& c) { return out <
 
 class DistanceAnglePageTest : public testing::TestWithParam<CascadeCase> {
  protected:
-  DistanceAnglePageTest() {
-    g_activeField = AF_NONE;
-    m_pages.Create();
-  }
+  DistanceAnglePageTest() { m_pages.Create(); }
   void Type(const FieldText& edit) {
     m_page.OnFieldFocused(edit.controlId);
     m_page.OnFieldEdited(edit.controlId, edit.text);
@@ -123,7 +120,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // While a field of the first page is active, no edit on this page acts.
 TEST(DistanceAnglePageGateTest, EditsWhileTheOtherPageIsActiveWriteNothing) {
-  g_activeField = AF_NONE;
   ConverterPages pages;
   pages.Create();
   pages.radixAngle.OnFieldFocused(IDC_DEC);

@@ -79,8 +79,6 @@ class ConverterDlgTest : public QObject {
 };
 
 void ConverterDlgTest::init() {
-  // Each test starts as a fresh process does.
-  g_activeField = AF_NONE;
   m_dlg = std::make_unique<CConverterDlg>();
   m_dlg->show();
   m_dlg->activateWindow();
