@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QIcon>
 #include <QTabWidget>
+#include <memory>
 #include <vector>
 
 #include "app/qt/page_widget.h"
@@ -22,13 +23,12 @@ class CConverterDlg final : public QDialog {
 
  public:
   explicit CConverterDlg(QWidget* parent = nullptr);
-  ~CConverterDlg() override;
 
   // Enter never closes the window.
   void accept() override { OnOK(); }
   // The About entry of the window's menu; null if its text is empty.
   QAction* AboutBoxAction() const { return m_aboutBox; }
-  QTabWidget* Tab() const { return m_tab; }
+  QTabWidget* Tab() const { return m_tab.get(); }
   CPageWidget* PageWidget(int index) const { return m_pageWidgets.at(index); }
   int PageCount() const { return static_cast<int>(m_pageWidgets.size()); }
 
@@ -42,7 +42,9 @@ class CConverterDlg final : public QDialog {
   void OnAboutBox();
 
   ConverterPages m_pages;
-  QTabWidget* m_tab = nullptr;
+  // The tab widget holds the page widgets, which observe the pages: declared after the pages,
+  // it takes them with it before the pages end.
+  std::unique_ptr<QTabWidget> m_tab;
   QIcon m_hIcon;
   QAction* m_aboutBox = nullptr;
   std::vector<CPageWidget*> m_pageWidgets;
