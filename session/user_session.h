@@ -24,6 +24,7 @@ class UserSession : private FieldObserver {
   struct Write {
     int controlId;
     std::string text;
+    bool operator==(const Write&) const = default;
   };
 
   // Starts the program afresh: the register as at start-up, the pages created as the window
