@@ -13,7 +13,7 @@
 
 enum class ControlKind {
   Edit,           // bordered, tab stop, scrolls horizontally
-  Label,          // left-aligned static text that starts a group
+  Label,          // left-aligned static text that starts a group; lines never wrap
   LabelNoPrefix,  // a label whose "&" is shown as it is
   GroupBox,       // frame with a caption
   Icon,           // picture of the icon named by the text's resource (IDR_MAINFRAME)

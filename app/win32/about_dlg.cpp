@@ -4,12 +4,24 @@
 #include "res/resource.h"
 
 void CAboutDlg::DoModal(HWND owner) {
-  DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUTBOX), owner, DialogProc, 0);
+  DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUTBOX), owner, DialogProc,
+                  reinterpret_cast<LPARAM>(this));
 }
 
-INT_PTR CALLBACK CAboutDlg::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK CAboutDlg::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
+    SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+    reinterpret_cast<CAboutDlg*>(lParam)->m_layout.ApplyToWindow(hwnd, kAboutBoxTemplate,
+                                                                 GetDpiForWindow(hwnd));
     CenterWindow(hwnd);
+    return TRUE;
+  }
+  if (message == WM_GETDPISCALEDSIZE)
+    return AnswerDpiScaledSize(hwnd, kAboutBoxTemplate, wParam, lParam);
+  if (message == WM_DPICHANGED) {
+    auto* self = reinterpret_cast<CAboutDlg*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    self->m_layout.ApplyToWindow(hwnd, kAboutBoxTemplate, LOWORD(wParam),
+                                 reinterpret_cast<const RECT*>(lParam));
     return TRUE;
   }
   if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {

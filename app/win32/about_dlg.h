@@ -1,9 +1,12 @@
-// The About box: the program's name, version and date, from the IDD_ABOUTBOX template.
-// OK, Enter and Escape close it. It holds nothing and does nothing else.
+// The About box: the program's name, version and date, from the IDD_ABOUTBOX template, laid
+// out in the dialog font at its screen's DPI and again when that changes. OK, Enter and
+// Escape close it. It does nothing else.
 #ifndef MENSORATOR_APP_WIN32_ABOUT_DLG_H
 #define MENSORATOR_APP_WIN32_ABOUT_DLG_H
 
 #include <windows.h>
+
+#include "app/win32/dialog_layout.h"
 
 class CAboutDlg {
  public:
@@ -12,6 +15,8 @@ class CAboutDlg {
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  CDialogLayout m_layout;
 };
 
 #endif

@@ -2,28 +2,43 @@
 
 #include <commctrl.h>
 
+#include <iterator>
 #include <string>
 
 #include "app/win32/about_dlg.h"
 #include "app/win32/center_window.h"
 #include "app/win32/wide_text.h"
+#include "res/dialog_template.h"
 #include "res/resource.h"
 #include "res/strings.h"
 
 namespace {
 
-constexpr unsigned kShiftJisCodePage = 932;
+// Commands of the window's keys besides IDM_ABOUTBOX.
+constexpr WORD kIdNextPage = 0x0020;
+constexpr WORD kIdPreviousPage = 0x0021;
+
+// The window's keys, wherever the focus is in it: the property sheet's keys for the pages.
+constexpr ACCEL kKeys[] = {
+    {FVIRTKEY, VK_F1, IDM_ABOUTBOX},
+    {FVIRTKEY | FCONTROL, VK_TAB, kIdNextPage},
+    {FVIRTKEY | FCONTROL, VK_NEXT, kIdNextPage},
+    {FVIRTKEY | FCONTROL | FSHIFT, VK_TAB, kIdPreviousPage},
+    {FVIRTKEY | FCONTROL, VK_PRIOR, kIdPreviousPage},
+};
 
 }  // namespace
 
 CConverterDlg::CConverterDlg()
-    : m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {
+    : m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))),
+      m_keys(CreateAcceleratorTableW(const_cast<ACCEL*>(kKeys), std::size(kKeys))) {
   for (CFieldPage* page : m_pages.All())
     m_pageWindows.push_back(std::make_unique<CPageWindow>(*page));
 }
 
 CConverterDlg::~CConverterDlg() {
   if (m_hwnd != nullptr) DestroyWindow(m_hwnd);
+  DestroyAcceleratorTable(m_keys);
 }
 
 INT_PTR CConverterDlg::DoModal() {
@@ -47,6 +62,7 @@ INT_PTR CConverterDlg::DoModal() {
 }
 
 bool CConverterDlg::PreTranslateMessage(MSG& msg) {
+  if (TranslateAcceleratorW(m_hwnd, m_keys, &msg) != 0) return true;
   for (const auto& page : m_pageWindows) {
     const HWND pageHwnd = page->Hwnd();
     if (msg.hwnd == pageHwnd || IsChild(pageHwnd, msg.hwnd))
@@ -83,8 +99,28 @@ INT_PTR CConverterDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     case WM_COMMAND:
-      if (LOWORD(wParam) == IDOK) OnOK();
-      if (LOWORD(wParam) == IDCANCEL) OnCancel();
+      switch (LOWORD(wParam)) {
+        case IDOK:
+          OnOK();
+          break;
+        case IDCANCEL:
+          OnCancel();
+          break;
+        case IDM_ABOUTBOX:
+          OnAboutBox();
+          break;
+        case kIdNextPage:
+          SelectPage(1);
+          break;
+        case kIdPreviousPage:
+          SelectPage(-1);
+          break;
+      }
+      return TRUE;
+    case WM_GETDPISCALEDSIZE:
+      return AnswerDpiScaledSize(m_hwnd, kMainDialogTemplate, wParam, lParam);
+    case WM_DPICHANGED:
+      LayOut(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return TRUE;
     default:
       return FALSE;
@@ -98,15 +134,14 @@ BOOL CConverterDlg::OnInitDialog() {
   SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
   SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
   InsertTabs();
-  for (const auto& page : m_pageWindows) page->Create(m_hwnd);
+  for (const auto& page : m_pageWindows) page->Create(m_hwnd, m_tab);
   m_pages.Create();
-  PlacePages();
+  LayOut(GetDpiForWindow(m_hwnd));
   CenterWindow(m_hwnd);
+  OnSelchangeTab();
   // The first field takes the focus, so that typing can start at once and the Tab key moves
   // through the page. Focus alone converts nothing.
-  const HWND firstField = GetNextDlgTabItem(m_pageWindows.front()->Hwnd(), nullptr, FALSE);
-  SetFocus(firstField);
-  SendMessageW(firstField, EM_SETSEL, 0, -1);  // as the Tab key leaves it: typing replaces
+  FocusFirstField(m_pageWindows.front()->Hwnd());
   return FALSE;
 }
 
@@ -135,23 +170,38 @@ void CConverterDlg::InsertTabs() {
   }
 }
 
+void CConverterDlg::LayOut(UINT dpi, const RECT* suggested) {
+  m_layout.ApplyToWindow(m_hwnd, kMainDialogTemplate, dpi, suggested);
+  for (const auto& page : m_pageWindows) page->LayOut(dpi);
+  PlacePages();
+}
+
 void CConverterDlg::PlacePages() {
   RECT area;
   GetWindowRect(m_tab, &area);
   MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&area), 2);
   SendMessageW(m_tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-  for (std::size_t i = 0; i < m_pageWindows.size(); ++i) {
-    const HWND page = m_pageWindows[i]->Hwnd();
-    MoveWindow(page, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
-    ShowWindow(page, i == 0 ? SW_SHOW : SW_HIDE);
-  }
+  for (const auto& page : m_pageWindows)
+    MoveWindow(page->Hwnd(), area.left, area.top, area.right - area.left, area.bottom - area.top,
+               TRUE);
 }
 
 bool CConverterDlg::OnSysCommand(UINT nID) {
   // The system uses the low four bits of a command itself.
   if ((nID & 0xFFF0) != IDM_ABOUTBOX) return false;
-  CAboutDlg().DoModal(m_hwnd);
+  OnAboutBox();
   return true;
+}
+
+void CConverterDlg::OnAboutBox() { CAboutDlg().DoModal(m_hwnd); }
+
+void CConverterDlg::SelectPage(int step) {
+  const auto count = static_cast<int>(m_pageWindows.size());
+  const auto selected = static_cast<int>(SendMessageW(m_tab, TCM_GETCURSEL, 0, 0));
+  const int next = ((selected + step) % count + count) % count;
+  SendMessageW(m_tab, TCM_SETCURSEL, next, 0);
+  OnSelchangeTab();
+  FocusFirstField(m_pageWindows[next]->Hwnd());
 }
 
 bool CConverterDlg::OnPaint() {
@@ -174,6 +224,12 @@ void CConverterDlg::OnSelchangeTab() {
   for (std::size_t i = 0; i < m_pageWindows.size(); ++i)
     ShowWindow(m_pageWindows[i]->Hwnd(),
                i == static_cast<std::size_t>(selected) ? SW_SHOW : SW_HIDE);
+}
+
+void CConverterDlg::FocusFirstField(HWND page) {
+  const HWND field = GetNextDlgTabItem(page, nullptr, FALSE);
+  SetFocus(field);
+  SendMessageW(field, EM_SETSEL, 0, -1);  // as the Tab key leaves it: typing replaces
 }
 
 void CConverterDlg::OnCancel() { m_ended = true; }

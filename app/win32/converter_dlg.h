@@ -1,6 +1,9 @@
 // The main window: a modal dialog whose tab control selects which page is visible. The pages
 // are child dialogs over the tab control's display area. The window menu carries the About
-// box's entry; Enter does nothing; Cancel (the close box, Escape outside a page) ends it.
+// box's entry, F1 opens it too; Ctrl+Tab and Ctrl+PageDown select the next page,
+// Ctrl+Shift+Tab and Ctrl+PageUp the previous one; Enter does nothing; Cancel (the close box,
+// Escape outside a page) ends it. It is laid out in the dialog font at its screen's DPI, and
+// again when that changes.
 //
 // It holds the pages and their windows and routes dialog keys to the page that has the
 // focus; the conversions are the pages' own.
@@ -12,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/win32/dialog_layout.h"
 #include "app/win32/page_window.h"
 #include "pages/converter_pages.h"
 
@@ -35,19 +39,27 @@ class CConverterDlg {
   BOOL OnInitDialog();
   void AddAboutBoxEntry();
   void InsertTabs();
+  void LayOut(UINT dpi, const RECT* suggested = nullptr);
   void PlacePages();
   bool OnSysCommand(UINT nID);
+  void OnAboutBox();
+  // Selects the page `step` places after the selected one, round the tabs, as a click on its
+  // tab would, and puts the focus into its first field.
+  void SelectPage(int step);
   bool OnPaint();
   HICON OnQueryDragIcon() const { return m_hIcon; }
   void OnSelchangeTab();
+  void FocusFirstField(HWND page);
   void OnOK() {}
   void OnCancel();
 
   ConverterPages m_pages;
+  CDialogLayout m_layout;
   std::vector<std::unique_ptr<CPageWindow>> m_pageWindows;  // in tab order
   HWND m_hwnd = nullptr;
   HWND m_tab = nullptr;
   HICON m_hIcon;
+  HACCEL m_keys;
   bool m_ended = false;
 };
 

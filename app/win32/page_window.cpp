@@ -6,7 +6,8 @@
 
 CPageWindow::~CPageWindow() { m_page.SetObserver(nullptr); }
 
-void CPageWindow::Create(HWND parent) {
+void CPageWindow::Create(HWND parent, HWND focusWhenHidden) {
+  m_focusWhenHidden = focusWhenHidden;
   CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_page.Template().id), parent,
                      DialogProc, reinterpret_cast<LPARAM>(this));
   m_page.SetObserver(this);
@@ -52,5 +53,6 @@ void CPageWindow::OnCommand(WORD code, WORD id, HWND control) {
     m_page.OnOK();
   } else if (id == IDCANCEL) {
     ShowWindow(m_hwnd, SW_HIDE);
+    SetFocus(m_focusWhenHidden);
   }
 }

@@ -9,6 +9,9 @@
 #include <string>
 #include <string_view>
 
+// Shift JIS, the code page of Japanese Windows.
+inline constexpr unsigned kShiftJisCodePage = 932;
+
 // `text` in code page `codePage` (UTF-8, 65001, by default) as UTF-16.
 std::wstring WideFromNarrow(std::string_view text, unsigned codePage = 65001);
 // UTF-16 `text` as UTF-8.

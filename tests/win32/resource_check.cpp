@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "res/dialog_template.h"
@@ -134,8 +135,8 @@ struct KindExpectation {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr KindExpectation kKinds[] = {
     {ControlKind::Edit, L"#129", kChild | WS_BORDER | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL},
-    {ControlKind::Label, L"#130", kChild | WS_GROUP | SS_LEFT},
-    {ControlKind::LabelNoPrefix, L"#130", kChild | WS_GROUP | SS_LEFT | SS_NOPREFIX},
+    {ControlKind::Label, L"#130", kChild | WS_GROUP | SS_LEFTNOWORDWRAP},
+    {ControlKind::LabelNoPrefix, L"#130", kChild | WS_GROUP | SS_LEFTNOWORDWRAP | SS_NOPREFIX},
     {ControlKind::GroupBox, L"#128", kChild | BS_GROUPBOX},
     {ControlKind::Icon, L"#130", kChild | SS_ICON},
     {ControlKind::DefaultButton, L"#128", kChild | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON},
@@ -224,6 +225,21 @@ void CheckStrings(Checker& check) {
               "IDS_ABOUTBOX");
 }
 
+// Wine treats every program as aware of each screen's DPI, so only the manifest itself can
+// show that Windows will.
+void CheckManifest(Checker& check) {
+  check.Case("manifest");
+  const HMODULE module = GetModuleHandleW(nullptr);
+  const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
+  check.That(resource != nullptr, "present");
+  if (resource == nullptr) return;
+  const std::string_view manifest(
+      static_cast<const char*>(LockResource(LoadResource(module, resource))),
+      SizeofResource(module, resource));
+  check.That(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>") != manifest.npos,
+             "per-monitor DPI awareness, second version first");
+}
+
 }  // namespace
 
 void CheckResources(Checker& check) {
@@ -236,4 +252,5 @@ void CheckResources(Checker& check) {
   for (const DialogExpectation& dialog : dialogs) CheckDialog(check, dialog);
   CheckIcon(check);
   CheckStrings(check);
+  CheckManifest(check);
 }

@@ -1,24 +1,33 @@
-// mensorator-win32-test: opens the program's real main window and uses it as a person would,
-// by window messages: focuses fields, types keys, clicks tabs, opens the About box from the
-// window menu, presses Enter and Escape and finally the close box. It reads every field back
-// and checks the compiled resources first. Exit status 0 when every check holds.
+// mensorator-win32-test [DPI]: opens the program's real main window and uses it as a person
+// would: by window messages, focuses fields, types keys, clicks tabs, opens the About box from
+// the window menu, presses Enter and Escape; then by real keyboard input (SendInput, through
+// the system's input queue), the keys that switch pages, open the About box and end the
+// program. It reads every field back and checks the compiled resources first. A second run of
+// the window checks its layout at the screen's DPI, which must be DPI (96 by default), and
+// after a change to twice that, then presses the close box. Exit status 0 when every check
+// holds.
 //
-// The session runs in steps from a timer while the window's own modal loop runs, so keys
-// posted in one step have gone through that loop (and its dialog-key routing) by the next.
+// Each session runs in steps from a timer while the window's own modal loop runs, so keys
+// sent in one step have gone through that loop (and its dialog-key routing) by the next.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/win32/converter_app.h"
+#include "app/win32/dialog_font.h"
 #include "fields/active_field.h"
 #include "res/resource.h"
 #include "tests/win32/check.h"
+#include "tests/win32/layout_check.h"
 #include "tests/win32/resource_check.h"
 
 namespace {
@@ -27,6 +36,7 @@ Checker check;
 
 HWND MainWindow() { return FindWindowW(L"#32770", L"Mensorator"); }
 HWND Tab() { return GetDlgItem(MainWindow(), IDC_TAB); }
+HWND AboutBox() { return FindWindowW(L"#32770", L"Mensoratorのﾊﾞｰｼﾞｮﾝ情報"); }
 
 // The page window that holds the control `controlId`.
 HWND PageOf(int controlId) {
@@ -73,6 +83,42 @@ void ClickTab(int index) {
 
 void CheckShownPage(HWND shown, HWND hidden) {
   check.That(IsWindowVisible(shown) && !IsWindowVisible(hidden), "one page shown, one hidden");
+}
+
+void CheckPagesCoverTabArea() {
+  RECT area;
+  GetWindowRect(Tab(), &area);
+  MapWindowPoints(nullptr, MainWindow(), reinterpret_cast<POINT*>(&area), 2);
+  SendMessageW(Tab(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  for (HWND page : {FirstPage(), SecondPage()}) {
+    RECT placed;
+    GetWindowRect(page, &placed);
+    MapWindowPoints(nullptr, MainWindow(), reinterpret_cast<POINT*>(&placed), 2);
+    check.That(EqualRect(&placed, &area), "page covers the tab's display area");
+  }
+}
+
+INPUT KeyInput(WORD key, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = flags;
+  return input;
+}
+
+// Presses the keys of `chord` in order and releases them in reverse, as real keyboard input
+// that reaches the focused window through the system's input queue.
+void Press(std::initializer_list<WORD> chord) {
+  std::vector<INPUT> inputs;
+  for (WORD key : chord) inputs.push_back(KeyInput(key, 0));
+  for (auto key = std::rbegin(chord); key != std::rend(chord); ++key)
+    inputs.push_back(KeyInput(*key, KEYEVENTF_KEYUP));
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Types digits as real key presses (a digit's virtual key is the digit itself).
+void TypeDigits(std::wstring_view digits) {
+  for (wchar_t digit : digits) Press({static_cast<WORD>(digit)});
 }
 
 struct Typing {
@@ -178,16 +224,7 @@ void CheckStart() {
   check.That(MainWindow() != nullptr, "main window open");
   check.Equal(SendMessageW(Tab(), TCM_GETCURSEL, 0, 0), 0, "selected tab");
   CheckShownPage(FirstPage(), SecondPage());
-  RECT area;
-  GetWindowRect(Tab(), &area);
-  MapWindowPoints(nullptr, MainWindow(), reinterpret_cast<POINT*>(&area), 2);
-  SendMessageW(Tab(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-  for (HWND page : {FirstPage(), SecondPage()}) {
-    RECT placed;
-    GetWindowRect(page, &placed);
-    MapWindowPoints(nullptr, MainWindow(), reinterpret_cast<POINT*>(&placed), 2);
-    check.That(EqualRect(&placed, &area), "page covers the tab's display area");
-  }
+  CheckPagesCoverTabArea();
   for (const auto& [controlId, text] : AllFields())
     check.Equal(text, controlId == IDC_COS ? L"1" : L"0", "initial text");
   check.That(GetFocus() == Field(IDC_HEX), "first field focused");
@@ -228,8 +265,10 @@ void CheckStart() {
 
 std::map<int, std::wstring> g_fieldsBefore;
 
-// The steps of the session, one per timer tick.
-const std::vector<std::function<void()>> kSteps = {
+using Steps = std::vector<std::function<void()>>;
+
+// The steps of the first session, one per timer tick.
+const Steps kSteps = {
     [] {
       CheckStart();
       RunRows(kFirstPageRows);
@@ -252,7 +291,7 @@ const std::vector<std::function<void()>> kSteps = {
     },
     [] {  // runs inside the About box's modal loop
       check.Case("About box");
-      const HWND about = FindWindowW(L"#32770", L"Mensoratorのﾊﾞｰｼﾞｮﾝ情報");
+      const HWND about = AboutBox();
       check.That(about != nullptr, "open");
       check.That(GetWindow(about, GW_OWNER) == MainWindow(), "owned by the main window");
       check.That(!IsWindowEnabled(MainWindow()), "main window disabled while it is open");
@@ -262,7 +301,7 @@ const std::vector<std::function<void()>> kSteps = {
     },
     [] {
       check.Case("About box closed");
-      check.That(FindWindowW(L"#32770", L"Mensoratorのﾊﾞｰｼﾞｮﾝ情報") == nullptr, "closed");
+      check.That(AboutBox() == nullptr, "closed");
       check.That(MainWindow() != nullptr && IsWindowEnabled(MainWindow()), "window usable");
       SetFocus(Field(IDC_DEC));
       ClickTab(1);
@@ -297,32 +336,169 @@ const std::vector<std::function<void()>> kSteps = {
       check.Case("hidden page shown again");
       CheckShownPage(FirstPage(), SecondPage());
       check.Equal(Text(Field(IDC_TAN)), L"1", "fields as they were");
-      PostMessageW(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      // From here on real keys. Escape hides the page; the 7 typed after it must go nowhere.
+      SetForegroundWindow(MainWindow());
+      SetFocus(Field(IDC_OCT));
+      SendMessageW(Field(IDC_OCT), EM_SETSEL, 0, -1);
+      TypeDigits(L"17");
+      Press({VK_ESCAPE});
+      TypeDigits(L"7");
+    },
+    [] {
+      check.Case("Escape gives the focus to the tabs");
+      check.That(MainWindow() != nullptr, "window still open");
+      check.That(!IsWindowVisible(FirstPage()), "page hidden");
+      check.That(GetFocus() == Tab(), "tabs focused");
+      check.Equal(Text(Field(IDC_OCT)), L"17", "octal as typed before Escape");
+      check.Equal(Text(Field(IDC_HEX)), L"f", "hexadecimal");
     },
 };
 
+// A key that selects a page from anywhere in the window (the first from the tabs, the others
+// from the field the one before focused), and where it leads.
+struct PageKeyRow {
+  const char* name;
+  std::initializer_list<WORD> chord;
+  int tab;
+  int focusedField;
+};
+
+const PageKeyRow kPageKeyRows[] = {
+    {"Ctrl+Tab", {VK_CONTROL, VK_TAB}, 1, IDC_START_X},
+    // The first page, which Escape hid, comes back.
+    {"Ctrl+Shift+Tab", {VK_CONTROL, VK_SHIFT, VK_TAB}, 0, IDC_HEX},
+    {"Ctrl+PageDown", {VK_CONTROL, VK_NEXT}, 1, IDC_START_X},
+    {"Ctrl+PageUp", {VK_CONTROL, VK_PRIOR}, 0, IDC_HEX},
+};
+
+// The first session's keys after the steps above: the page keys row by row, F1, and Escape
+// twice, which ends the program.
+Steps KeyboardSteps() {
+  Steps steps = kSteps;
+  for (const PageKeyRow& row : kPageKeyRows) {
+    steps.push_back([&row] { Press(row.chord); });
+    steps.push_back([&row] {
+      check.Case(row.name);
+      check.Equal(SendMessageW(Tab(), TCM_GETCURSEL, 0, 0), row.tab, "selected tab");
+      const HWND shown = row.tab == 0 ? FirstPage() : SecondPage();
+      CheckShownPage(shown, shown == FirstPage() ? SecondPage() : FirstPage());
+      check.That(GetFocus() == Field(row.focusedField), "first field focused");
+      check.Equal(Text(Field(IDC_OCT)), L"17", "octal kept");
+    });
+  }
+  steps.push_back([] { Press({VK_F1}); });
+  steps.push_back([] {  // runs inside the About box's modal loop
+    check.Case("F1");
+    check.That(AboutBox() != nullptr && GetWindow(AboutBox(), GW_OWNER) == MainWindow(),
+               "About box open");
+    Press({VK_ESCAPE});
+  });
+  steps.push_back([] {
+    check.Case("Escape twice");
+    check.That(AboutBox() == nullptr, "About box closed");
+    SetFocus(Field(IDC_START_Y));
+    Press({VK_ESCAPE});
+    Press({VK_ESCAPE});
+  });
+  return steps;
+}
+
+UINT g_dpi = 96;
+
+SIZE ClientSize(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  return {client.right, client.bottom};
+}
+
+// Tells `window` it is now on a screen of `dpi`, with the rectangle Windows suggests: the
+// same corner, the size scaled.
+void ChangeDpi(HWND window, UINT dpi) {
+  RECT suggested;
+  GetWindowRect(window, &suggested);
+  const UINT now = GetDpiForWindow(window);
+  suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, dpi, now);
+  suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, dpi, now);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+// Checks `dialog` and the dialogs in it at the screen's DPI, then at twice that and back:
+// twice the size, and the first size again.
+void CheckLayoutAtDpis(const char* name, HWND dialog) {
+  const auto checkAll = [name, dialog](UINT dpi) {
+    CheckLayout(check, dialog, dpi);
+    for (HWND page = FindWindowExW(dialog, nullptr, L"#32770", nullptr); page != nullptr;
+         page = FindWindowExW(dialog, page, L"#32770", nullptr))
+      CheckLayout(check, page, dpi);
+    const SIZE size = ClientSize(dialog);
+    std::printf("%s at %u dpi: client area %ld x %ld, font %s\n", name, dpi, size.cx, size.cy,
+                Utf8FromWide(DialogFontFace()).c_str());
+  };
+  check.Case(std::string(name) + " layout");
+  check.Equal(GetDpiForWindow(dialog), g_dpi, "the screen's DPI");
+  checkAll(g_dpi);
+  const SIZE start = ClientSize(dialog);
+  SIZE asked{};
+  SendMessageW(dialog, WM_GETDPISCALEDSIZE, 2 * g_dpi, reinterpret_cast<LPARAM>(&asked));
+  ChangeDpi(dialog, 2 * g_dpi);
+  RECT taken;
+  GetWindowRect(dialog, &taken);
+  check.That(asked.cx == taken.right - taken.left && asked.cy == taken.bottom - taken.top,
+             "the size asked for before the change is the size taken");
+  checkAll(2 * g_dpi);
+  const SIZE twice = ClientSize(dialog);
+  // The font's metrics round, so twice the DPI is about twice the size.
+  check.That(twice.cx > 1.7 * start.cx && twice.cx < 2.3 * start.cx && twice.cy > 1.7 * start.cy &&
+                 twice.cy < 2.3 * start.cy,
+             "twice the size at twice the DPI");
+  ChangeDpi(dialog, g_dpi);
+  const SIZE back = ClientSize(dialog);
+  check.That(back.cx == start.cx && back.cy == start.cy, "the first size again");
+}
+
+// The second session: the layout of the main window and the About box, then the close box.
+const Steps kLayoutSteps = {
+    [] {
+      CheckLayoutAtDpis("main window", MainWindow());
+      CheckPagesCoverTabArea();
+      PostMessageW(MainWindow(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    },
+    [] {  // runs inside the About box's modal loop
+      CheckLayoutAtDpis("About box", AboutBox());
+      PostMessageW(AboutBox(), WM_COMMAND, IDOK, 0);
+    },
+    [] { PostMessageW(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0); },
+};
+
+const Steps* g_steps = nullptr;
 std::size_t g_nextStep = 0;
 
-void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) {
-  if (g_nextStep == kSteps.size()) {
-    KillTimer(nullptr, timer);
-    return;
-  }
-  kSteps[g_nextStep++]();
+void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_nextStep < g_steps->size()) (*g_steps)[g_nextStep++]();
+}
+
+// Runs the program with `steps` running in it; `how` names the way it ends.
+void RunSession(const Steps& steps, const char* how) {
+  g_steps = &steps;
+  g_nextStep = 0;
+  // A thread timer: its ticks are dispatched by whichever modal loop is running.
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunNextStep);
+  const bool loopAfterwards = CConverterApp().InitInstance();
+  KillTimer(nullptr, timer);
+
+  check.Case(how);
+  check.That(!loopAfterwards, "no message loop after the window");
+  check.Equal(static_cast<long long>(g_nextStep), static_cast<long long>(steps.size()),
+              "steps run before the window closed");
+  check.That(MainWindow() == nullptr, "window destroyed");
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  if (argc > 1) g_dpi = static_cast<UINT>(std::atoi(argv[1]));
   CheckResources(check);
-  // A thread timer: its ticks are dispatched by whichever modal loop is running.
-  SetTimer(nullptr, 0, 20, RunNextStep);
-  const bool loopAfterwards = CConverterApp().InitInstance();
-
-  check.Case("close box");
-  check.That(!loopAfterwards, "no message loop after the window");
-  check.Equal(static_cast<long long>(g_nextStep), static_cast<long long>(kSteps.size()),
-              "steps run before the window closed");
-  check.That(MainWindow() == nullptr, "window destroyed");
+  RunSession(KeyboardSteps(), "Escape twice ends the program");
+  RunSession(kLayoutSteps, "close box");
   return check.Finish();
 }
