@@ -4,11 +4,16 @@
 # tools/install-deps generates them.
 set(MENSORATOR_TEST_LOCALES C de_DE.UTF-8 en_US.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8)
 
-# Adds a test once per locale, named NAME@LOCALE and run with LC_ALL=LOCALE:
+# Adds a test once per locale, named NAME@LOCALE and run with LC_ALL=LOCALE; with
+# MENSORATOR_LOCALE_MATRIX off, under the C locale only:
 #   mensorator_add_locale_tests(NAME name COMMAND command... [ENVIRONMENT VAR=value...])
 function(mensorator_add_locale_tests)
   cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME" "COMMAND;ENVIRONMENT")
-  foreach(locale IN LISTS MENSORATOR_TEST_LOCALES)
+  set(locales C)
+  if(MENSORATOR_LOCALE_MATRIX)
+    set(locales ${MENSORATOR_TEST_LOCALES})
+  endif()
+  foreach(locale IN LISTS locales)
     set(environment ${arg_ENVIRONMENT})
     list(APPEND environment LC_ALL=${locale})
     add_test(NAME ${arg_NAME}@${locale} COMMAND ${arg_COMMAND})

@@ -1,5 +1,6 @@
-// The program's pages, created in the order the main window creates them. Front ends and the
-// script driver hold one of these, so every one of them starts the pages the same way.
+// The program's pages, created in the order the main window creates them, and the program's
+// start: creating them starts the active-field register afresh. Front ends, the user session,
+// the tests and the benchmarks hold one of these, so every one of them starts the same way.
 #ifndef MENSORATOR_PAGES_CONVERTER_PAGES_H
 #define MENSORATOR_PAGES_CONVERTER_PAGES_H
 
@@ -18,7 +19,8 @@ struct ConverterPages {
 
   static constexpr std::size_t kCount = 2;
 
-  // Creates the pages, first to last: each one's start-up runs before the next exists.
+  // Starts the program: no field active, then the pages created first to last, each one's
+  // start-up run before the next exists. Call once.
   void Create();
   // Every page, in tab order.
   std::array<CFieldPage*, kCount> All() { return {&radixAngle, &distanceAngle}; }

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
-#include <utility>
 
 #include "app/qt/about_dlg.h"
 #include "app/qt/cp932.h"
@@ -16,15 +15,8 @@
 
 CConverterDlg::CConverterDlg(QWidget* parent) : QDialog(parent), m_hIcon(MainFrameIcon()) {
   const TemplateWidgets widgets = BuildDialogWindow(kMainDialogTemplate, *this);
-  m_tab = widgets.Find<QTabWidget>(IDC_TAB);
+  m_tab.reset(widgets.Find<QTabWidget>(IDC_TAB));
   OnInitDialog();
-}
-
-CConverterDlg::~CConverterDlg() {
-  // The page widgets observe the pages, which as members die before the QDialog base deletes
-  // its child widgets: the widgets go first, unlisted first, as removing the current page
-  // changes the tab.
-  qDeleteAll(std::exchange(m_pageWidgets, {}));
 }
 
 void CConverterDlg::OnInitDialog() {
@@ -64,7 +56,7 @@ void CConverterDlg::OnInitDialog() {
 
   m_tab->setCurrentIndex(0);
   OnSelchangeTab(0);
-  connect(m_tab, &QTabWidget::currentChanged, this, &CConverterDlg::OnSelchangeTab);
+  connect(Tab(), &QTabWidget::currentChanged, this, &CConverterDlg::OnSelchangeTab);
 }
 
 void CConverterDlg::MakeRoomForPages() {

@@ -111,8 +111,6 @@ void ConverterDlgTest::initTestCase() {
 }
 
 void ConverterDlgTest::init() {
-  // Each test starts as a fresh process does.
-  g_activeField = AF_NONE;
   m_dlg = std::make_unique<CConverterDlg>();
   m_dlg->show();
   m_dlg->activateWindow();

@@ -139,8 +139,8 @@ struct Typing {
   std::wstring_view keys;
 };
 
-// A user's typing and what the fields then show. Texts from the program's reference tables
-// or worked out by hand; "\b" is the Backspace key.
+// A user's typing and what the fields then show, the expected texts worked out by hand; "\b"
+// is the Backspace key.
 struct SessionRow {
   const char* name;
   std::vector<Typing> typing;
