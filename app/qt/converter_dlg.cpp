@@ -26,7 +26,7 @@ void CConverterDlg::OnInitDialog() {
     addAction(m_aboutBox);
     connect(m_aboutBox, &QAction::triggered, this, &CConverterDlg::OnAboutBox);
   }
-  // Ctrl+Shift+Tab arrives as Backtab from some keyboards, as Tab from others.
+  // Qt reports Ctrl+Shift+Tab as Backtab, or on X11 as Tab with Shift held.
   AddPageStep(+1, {Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown});
   AddPageStep(-1, {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, Qt::CTRL | Qt::SHIFT | Qt::Key_Tab,
                    Qt::CTRL | Qt::Key_PageUp});
