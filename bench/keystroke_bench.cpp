@@ -4,7 +4,6 @@
 
 #include <utility>
 
-#include "fields/active_field.h"
 #include "pages/converter_pages.h"
 #include "res/resource.h"
 
@@ -16,7 +15,6 @@ constexpr std::pair<int, const char*> kSegment[] = {
     {IDC_END_X, "3"}, {IDC_END_Y, "4"}, {IDC_END_Z, "12"}};
 
 void BM_Keystroke(benchmark::State& state, int controlId, const char* text) {
-  g_activeField = AF_NONE;
   ConverterPages pages;
   pages.Create();
   CFieldPage& page = *pages.PageOf(controlId);

@@ -36,7 +36,6 @@ int ControlOf(ActiveField code) {
 
 // Changes the field's text to `text` again and again on started pages, its field focused.
 void BM_Change(benchmark::State& state, int controlId, const std::string& text) {
-  g_activeField = AF_NONE;
   ConverterPages pages;
   pages.Create();
   CFieldPage& page = *pages.PageOf(controlId);

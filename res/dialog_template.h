@@ -9,6 +9,8 @@
 #include <span>
 #include <string_view>
 
+#include "res/dialogs.h"
+
 enum class ControlKind {
   Edit,           // bordered, tab stop, scrolls horizontally
   Label,          // left-aligned static text that starts a group; lines never wrap
@@ -34,8 +36,8 @@ struct DialogTemplate {
 };
 
 // Every dialog uses this font; the front ends substitute a metric-compatible one where absent.
-inline constexpr std::string_view kDialogFontFace = "ＭＳ Ｐゴシック";
-inline constexpr int kDialogFontPointSize = 9;
+inline constexpr std::string_view kDialogFontFace = DIALOG_FONT_FACE;
+inline constexpr int kDialogFontPointSize = DIALOG_FONT_POINT_SIZE;
 
 extern const DialogTemplate kAboutBoxTemplate;           // IDD_ABOUTBOX
 extern const DialogTemplate kMainDialogTemplate;         // IDD_MAIN_DIALOG

@@ -1,4 +1,5 @@
 #include "res/dialog_template.h"
+#include "res/dialogs.h"
 #include "res/resource.h"
 
 namespace {
@@ -29,11 +30,11 @@ constexpr ControlTemplate kPageDistanceAngleControls[] = {
 
 }  // namespace
 
-const DialogTemplate kAboutBoxTemplate{IDD_ABOUTBOX, "Mensoratorのﾊﾞｰｼﾞｮﾝ情報", 235, 55,
+const DialogTemplate kAboutBoxTemplate{IDD_ABOUTBOX, ABOUTBOX_CAPTION, ABOUTBOX_SIZE,
                                        kAboutBoxControls};
-const DialogTemplate kMainDialogTemplate{IDD_MAIN_DIALOG, "Mensorator", 214, 175,
+const DialogTemplate kMainDialogTemplate{IDD_MAIN_DIALOG, MAIN_DIALOG_CAPTION, MAIN_DIALOG_SIZE,
                                          kMainDialogControls};
-const DialogTemplate kPageRadixAngleTemplate{IDD_PAGE_RADIX_ANGLE, "", 203, 150,
+const DialogTemplate kPageRadixAngleTemplate{IDD_PAGE_RADIX_ANGLE, "", PAGE_RADIX_ANGLE_SIZE,
                                              kPageRadixAngleControls};
-const DialogTemplate kPageDistanceAngleTemplate{IDD_PAGE_DISTANCE_ANGLE, "", 202, 151,
-                                                kPageDistanceAngleControls};
+const DialogTemplate kPageDistanceAngleTemplate{
+    IDD_PAGE_DISTANCE_ANGLE, "", PAGE_DISTANCE_ANGLE_SIZE, kPageDistanceAngleControls};

@@ -4,8 +4,10 @@
 
 #include <string_view>
 
+#include "res/dialogs.h"
+
 // IDS_ABOUTBOX, the window menu's entry for the About box; "&" marks the access key.
-inline constexpr std::string_view kAboutBoxMenuText = "Mensorator のﾊﾞｰｼﾞｮﾝ情報(&A)...";
+inline constexpr std::string_view kAboutBoxMenuText = ABOUTBOX_MENU_TEXT;
 
 // The tab texts, held as code-page-932 bytes: "基数変換・角度単位関連" and "距離・角度".
 // A front end decodes them explicitly, never through the process locale.

@@ -3,12 +3,14 @@
 #include "app/qt/converter_dlg.h"
 #include "app/qt/qt_translations.h"
 #include "app/qt/template_widgets.h"
+#include "app/qt/translation.h"
 
 CConverterApp::CConverterApp(int& argc, char** argv) : QApplication(argc, argv) {
   // Lets the desktop match the window to its launcher and icon.
   setDesktopFileName(QStringLiteral("org.mensorator.Mensorator"));
   setWindowIcon(MainFrameIcon());
-  InstallQtTranslations(m_qtTranslator, kWindowLanguage);
+  // The program's texts, and Qt's own, in the user's language.
+  InstallQtTranslations(m_qtTranslator, QLocale(ToQString(InstallTranslation(*this))));
 }
 
 bool CConverterApp::InitInstance() {

@@ -3,31 +3,25 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTabBar>
+#include <algorithm>
 #include <iterator>
 #include <memory>
-#include <utility>
 
 #include "app/qt/about_dlg.h"
 #include "app/qt/cp932.h"
+#include "app/qt/translation.h"
 #include "res/resource.h"
 #include "res/strings.h"
 
 CConverterDlg::CConverterDlg(QWidget* parent) : QDialog(parent), m_hIcon(MainFrameIcon()) {
   const TemplateWidgets widgets = BuildDialogWindow(kMainDialogTemplate, *this);
-  m_tab = widgets.Find<QTabWidget>(IDC_TAB);
+  m_tab.reset(widgets.Find<QTabWidget>(IDC_TAB));
   OnInitDialog();
-}
-
-CConverterDlg::~CConverterDlg() {
-  // The page widgets observe the pages, which as members die before the QDialog base deletes
-  // its child widgets: the widgets go first, unlisted first, as removing the current page
-  // changes the tab.
-  qDeleteAll(std::exchange(m_pageWidgets, {}));
 }
 
 void CConverterDlg::OnInitDialog() {
   if (!kAboutBoxMenuText.empty()) {
-    m_aboutBox = new QAction(ToQString(kAboutBoxMenuText), this);
+    m_aboutBox = new QAction(Tr(kAboutBoxMenuText), this);
     m_aboutBox->setShortcut(QKeySequence::HelpContents);
     addAction(m_aboutBox);
     connect(m_aboutBox, &QAction::triggered, this, &CConverterDlg::OnAboutBox);
@@ -44,7 +38,7 @@ void CConverterDlg::OnInitDialog() {
     auto* widget = new CPageWidget(*page, font());
     const auto index = m_pageWidgets.size();
     const QString text =
-        index < std::size(kTabTextsCp932) ? DecodeCp932(kTabTextsCp932[index]) : QString();
+        index < std::size(kTabTextsCp932) ? Tr(DecodeCp932(kTabTextsCp932[index])) : QString();
     m_tab->addTab(widget, text);
     m_pageWidgets.push_back(widget);
     connect(widget, &CPageWidget::Cancelled, this,
@@ -58,10 +52,23 @@ void CConverterDlg::OnInitDialog() {
   }
   m_pages.Create();
   for (CPageWidget* widget : m_pageWidgets) widget->ShowFieldTexts();
+  MakeRoomForPages();
 
   m_tab->setCurrentIndex(0);
   OnSelchangeTab(0);
-  connect(m_tab, &QTabWidget::currentChanged, this, &CConverterDlg::OnSelchangeTab);
+  connect(Tab(), &QTabWidget::currentChanged, this, &CConverterDlg::OnSelchangeTab);
+}
+
+void CConverterDlg::MakeRoomForPages() {
+  int wider = 0;
+  for (CPageWidget* widget : m_pageWidgets)
+    wider = std::max(wider, widget->NeededWidth() - widget->Page().Template().cx);
+  if (wider == 0) return;
+  const DialogUnits units = DialogUnits::Of(font());
+  for (const ControlTemplate& control : kMainDialogTemplate.controls)
+    if (control.id == IDC_TAB)
+      m_tab->setGeometry(units.ToPixels(control.x, control.y, control.cx + wider, control.cy));
+  setFixedSize(units.ToPixels(kMainDialogTemplate.cx + wider, kMainDialogTemplate.cy));
 }
 
 void CConverterDlg::OnSelchangeTab(int index) {

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 #include "app/qt/page_widget.h"
@@ -29,13 +30,12 @@ class CConverterDlg final : public QDialog {
 
  public:
   explicit CConverterDlg(QWidget* parent = nullptr);
-  ~CConverterDlg() override;
 
   // Enter never closes the window.
   void accept() override { OnOK(); }
   // The About entry of the window's menu; null if its text is empty.
   QAction* AboutBoxAction() const { return m_aboutBox; }
-  QTabWidget* Tab() const { return m_tab; }
+  QTabWidget* Tab() const { return m_tab.get(); }
   // Shows page `index` as a click on its tab does, and puts the focus in its first field.
   void SelectPage(int index);
   CPageWidget* PageWidget(int index) const { return m_pageWidgets.at(index); }
@@ -46,6 +46,8 @@ class CConverterDlg final : public QDialog {
 
  private:
   void OnInitDialog();
+  // Widens the tab control and the window by what the widest page needs beyond its template.
+  void MakeRoomForPages();
   void OnSelchangeTab(int index);
   void OnOK() {}
   void OnAboutBox();
@@ -54,7 +56,9 @@ class CConverterDlg final : public QDialog {
   void ExecMenu(QMenu& menu, const QPoint& globalPos);
 
   ConverterPages m_pages;
-  QTabWidget* m_tab = nullptr;
+  // The tab widget holds the page widgets, which observe the pages: declared after the pages,
+  // it takes them with it before the pages end.
+  std::unique_ptr<QTabWidget> m_tab;
   QIcon m_hIcon;
   QAction* m_aboutBox = nullptr;
   std::vector<CPageWidget*> m_pageWidgets;

@@ -24,6 +24,8 @@ class CPageWidget final : public QWidget, private FieldObserver {
   ~CPageWidget() override;
 
   CFieldPage& Page() const { return m_page; }
+  // The width the page needs, dialog units: its template's, or more for a long label.
+  int NeededWidth() const { return m_widgets.cx; }
   // Shows every field's current text; the page's writes arrive by themselves afterwards.
   void ShowFieldTexts();
   // Puts the focus in the first field of the tab order, its text selected as Tab selects it.

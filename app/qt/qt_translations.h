@@ -7,9 +7,6 @@
 #include <QLocale>
 #include <QTranslator>
 
-// The language the window's texts are written in.
-inline const QLocale kWindowLanguage{QLocale::Japanese, QLocale::Japan};
-
 // Loads Qt's translations for `language` into `translator` and installs it in the running
 // application. False, with Qt's English texts left in place, where none are installed.
 bool InstallQtTranslations(QTranslator& translator, const QLocale& language);

@@ -10,13 +10,14 @@
 #include <algorithm>
 #include <string>
 
+#include "app/qt/translation.h"
 #include "fields/active_field.h"
-#include "res/dialog_layout.h"
+#include "res/label_room.h"
 
 namespace {
 
 QWidget* CreateWidget(const ControlTemplate& control, QWidget& host) {
-  const QString text = ToQString(control.text);
+  const QString text = Tr(control.text);
   switch (control.kind) {
     case ControlKind::Edit: {
       auto* edit = new QLineEdit(&host);
@@ -76,7 +77,8 @@ std::vector<std::size_t> RowLabels(const DialogTemplate& dialog, const ControlTe
 }
 
 // Each edit field is named after the nearest label to its left; where that text names more
-// than one field ("X" on two rows), the row's first label goes before it ("始点 X").
+// than one field ("X" on two rows), the row's first label goes before it ("始点 X", "Start X").
+// The names are the labels' shown texts, in the user's language.
 void NameEditsFromLabels(const TemplateWidgets& built) {
   const DialogTemplate& dialog = *built.dialog;
   struct Named {
@@ -91,7 +93,7 @@ void NameEditsFromLabels(const TemplateWidgets& built) {
     const std::vector<std::size_t> labels = RowLabels(dialog, dialog.controls[i]);
     if (labels.empty()) continue;
     named.push_back({edit, qobject_cast<QLabel*>(built.widgets[labels.back()]),
-                     ToQString(dialog.controls[labels.front()].text)});
+                     qobject_cast<QLabel*>(built.widgets[labels.front()])->text()});
   }
   for (const Named& field : named) {
     field.label->setBuddy(field.edit);
@@ -130,10 +132,11 @@ TemplateWidgets BuildTemplateWidgets(const DialogTemplate& dialog, QWidget& host
                                      const QFont& font) {
   const DialogUnits units = DialogUnits::Of(font);
   const QFontMetrics metrics(font);
-  const std::vector<DialogRect> rects = FitLabels(dialog, [&](const ControlTemplate& label) {
-    return DialogUnitsCoveringX(metrics.size(0, ToQString(label.text)).width(), units.baseX);
+  const DialogLayout layout = MakeRoomForLabels(dialog, [&](const ControlTemplate& label) {
+    return DialogUnitsCoveringX(metrics.size(0, Tr(label.text)).width(), units.baseX);
   });
-  TemplateWidgets built{&dialog, {}};
+  const std::vector<DialogRect>& rects = layout.controls;
+  TemplateWidgets built{&dialog, {}, layout.cx};
   for (std::size_t i = 0; i < rects.size(); ++i) {
     QWidget* widget = CreateWidget(dialog.controls[i], host);
     widget->setGeometry(units.ToPixels(rects[i].x, rects[i].y, rects[i].cx, rects[i].cy));
@@ -147,7 +150,8 @@ TemplateWidgets BuildDialogWindow(const DialogTemplate& dialog, QWidget& window)
   const QFont font = DialogFont();
   const DialogUnits units = DialogUnits::Of(font);
   window.setFont(font);
-  window.setWindowTitle(ToQString(dialog.caption));
-  window.setFixedSize(units.ToPixels(dialog.cx, dialog.cy));
-  return BuildTemplateWidgets(dialog, window, font);
+  window.setWindowTitle(Tr(dialog.caption));
+  TemplateWidgets built = BuildTemplateWidgets(dialog, window, font);
+  window.setFixedSize(units.ToPixels(built.cx, dialog.cy));
+  return built;
 }

@@ -2,7 +2,9 @@
 //
 // Each control becomes a widget of its kind at its place in dialog units converted to pixels,
 // created in template order so that the keyboard's tab order is the template's. A label too
-// narrow for its text in the font given grows to the right where the space is free. Edit fields
+// narrow for its text (in the user's language) in the font given grows to the right where the
+// space is free, and where it is not, pushes what is right of it further right
+// (MakeRoomForLabels); the Japanese texts move nothing. Edit fields
 // get an object name from their control identifier ("IDC_HEX") and an accessible name from
 // the label before them on their row, made their buddy. The builder neither binds fields to a
 // page nor connects buttons: the dialogs that own the widgets do.
@@ -22,6 +24,7 @@
 struct TemplateWidgets {
   const DialogTemplate* dialog;
   std::vector<QWidget*> widgets;
+  int cx;  // the width they need, dialog units: the template's, or more for a long label
 
   // The widget of the control with identifier `id`, cast to T, or nullptr.
   template <class T>
@@ -46,7 +49,7 @@ TemplateWidgets BuildTemplateWidgets(const DialogTemplate& dialog, QWidget& host
                                      const QFont& font);
 
 // Makes `dialog` a fixed-size window with the template's caption, the dialog font and its
-// controls; returns the controls' widgets.
+// controls, as wide as its texts need; returns the controls' widgets.
 TemplateWidgets BuildDialogWindow(const DialogTemplate& dialog, QWidget& window);
 
 #endif

@@ -2,11 +2,13 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 
 #include "app/win32/about_dlg.h"
 #include "app/win32/center_window.h"
+#include "app/win32/translation.h"
 #include "app/win32/wide_text.h"
 #include "res/dialog_template.h"
 #include "res/resource.h"
@@ -118,7 +120,8 @@ INT_PTR CConverterDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return TRUE;
     case WM_GETDPISCALEDSIZE:
-      return AnswerDpiScaledSize(m_hwnd, kMainDialogTemplate, wParam, lParam);
+      return AnswerDpiScaledSize(m_hwnd, kMainDialogTemplate, wParam, lParam,
+                                 m_layout.ExtraWidth());
     case WM_DPICHANGED:
       LayOut(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return TRUE;
@@ -153,16 +156,16 @@ void CConverterDlg::AddAboutBoxEntry() {
   const int length =
       LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, reinterpret_cast<wchar_t*>(&text), 0);
   if (length <= 0) return;
-  const std::wstring entry(text, static_cast<std::size_t>(length));
+  const std::wstring entry = Tr(std::wstring_view(text, static_cast<std::size_t>(length)));
   AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, entry.c_str());
 }
 
 void CConverterDlg::InsertTabs() {
-  for (std::size_t i = 0; i < m_pageWindows.size(); ++i) {
+  for (std::size_t i = 0; i < ConverterPages::kCount; ++i) {
     // The texts are Shift JIS bytes; decoding them by name, not by the ANSI code page, shows
     // them right on every Windows.
-    std::wstring text = WideFromNarrow(kTabTextsCp932[i], kShiftJisCodePage);
+    std::wstring text = Tr(WideFromNarrow(kTabTextsCp932[i], kShiftJisCodePage));
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = text.data();
@@ -171,8 +174,13 @@ void CConverterDlg::InsertTabs() {
 }
 
 void CConverterDlg::LayOut(UINT dpi, const RECT* suggested) {
-  m_layout.ApplyToWindow(m_hwnd, kMainDialogTemplate, dpi, suggested);
-  for (const auto& page : m_pageWindows) page->LayOut(dpi);
+  // The pages first: the tab control and the window widen for the widest.
+  int wider = 0;
+  for (const auto& page : m_pageWindows) {
+    page->LayOut(dpi);
+    wider = std::max(wider, page->ExtraWidth());
+  }
+  m_layout.ApplyToWindow(m_hwnd, kMainDialogTemplate, dpi, suggested, wider);
   PlacePages();
 }
 

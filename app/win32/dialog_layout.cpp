@@ -1,11 +1,14 @@
 #include "app/win32/dialog_layout.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/win32/dialog_font.h"
+#include "app/win32/translation.h"
 #include "app/win32/wide_text.h"
-#include "res/dialog_layout.h"
+#include "res/label_room.h"
+#include "res/translations.h"
 
 namespace {
 
@@ -22,7 +25,7 @@ SIZE BaseUnits(HDC dc) {
 
 // The widest line of a label's text in pixels, as the static control draws it.
 int TextWidth(HDC dc, const ControlTemplate& label) {
-  const std::wstring text = WideFromNarrow(label.text);
+  const std::wstring text = WideFromNarrow(Translate(UserLanguage(), label.text));
   RECT bounds{};
   const UINT prefix = label.kind == ControlKind::LabelNoPrefix ? DT_NOPREFIX : 0;
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
@@ -39,8 +42,18 @@ void KeepDialogManagerFromScaling(HWND dialog) {
   if (setBehavior != nullptr) setBehavior(dialog, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
 }
 
-SIZE ClientSize(const DialogTemplate& dialogTemplate, SIZE base) {
-  return {MulDiv(dialogTemplate.cx, base.cx, 4), MulDiv(dialogTemplate.cy, base.cy, 8)};
+SIZE ClientSize(int cx, int cy, SIZE base) {
+  return {MulDiv(cx, base.cx, 4), MulDiv(cy, base.cy, 8)};
+}
+
+// Widens the layout by `widen` dialog units, stretching the controls that reach furthest right.
+void Widen(DialogLayout& layout, int widen) {
+  if (widen <= 0) return;
+  int right = 0;
+  for (const DialogRect& rect : layout.controls) right = std::max(right, rect.x + rect.cx);
+  for (DialogRect& rect : layout.controls)
+    if (rect.x + rect.cx == right) rect.cx += widen;
+  layout.cx += widen;
 }
 
 // The size of the top-level window `dialog` around a client area of `client` at `dpi`.
@@ -57,16 +70,18 @@ CDialogLayout::~CDialogLayout() {
   if (m_font != nullptr) DeleteObject(m_font);
 }
 
-SIZE CDialogLayout::Apply(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi) {
+SIZE CDialogLayout::Apply(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi, int widen) {
   KeepDialogManagerFromScaling(dialog);
   const HFONT font = CreateDialogFont(dpi);
   const HDC dc = GetDC(dialog);
   const HGDIOBJ old = SelectObject(dc, font);
   const SIZE base = BaseUnits(dc);
-  const std::vector<DialogRect> rects =
-      FitLabels(dialogTemplate, [&](const ControlTemplate& label) {
-        return DialogUnitsCoveringX(TextWidth(dc, label), base.cx);
-      });
+  DialogLayout layout = MakeRoomForLabels(dialogTemplate, [&](const ControlTemplate& label) {
+    return DialogUnitsCoveringX(TextWidth(dc, label), base.cx);
+  });
+  Widen(layout, widen);
+  m_extraWidth = layout.cx - dialogTemplate.cx;
+  const std::vector<DialogRect>& rects = layout.controls;
   SelectObject(dc, old);
   ReleaseDC(dialog, dc);
 
@@ -84,19 +99,19 @@ SIZE CDialogLayout::Apply(HWND dialog, const DialogTemplate& dialogTemplate, UIN
   if (m_font != nullptr) DeleteObject(m_font);
   m_font = font;
   InvalidateRect(dialog, nullptr, TRUE);
-  return ClientSize(dialogTemplate, base);
+  return ClientSize(layout.cx, layout.cy, base);
 }
 
 void CDialogLayout::ApplyToWindow(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi,
-                                  const RECT* suggested) {
-  const SIZE size = WindowSizeAround(dialog, Apply(dialog, dialogTemplate, dpi), dpi);
+                                  const RECT* suggested, int widen) {
+  const SIZE size = WindowSizeAround(dialog, Apply(dialog, dialogTemplate, dpi, widen), dpi);
   RECT now;
   GetWindowRect(dialog, &now);
   const RECT& at = suggested != nullptr ? *suggested : now;
   SetWindowPos(dialog, nullptr, at.left, at.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-SIZE WindowSizeAt(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi) {
+SIZE WindowSizeAt(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi, int widen) {
   const HFONT font = CreateDialogFont(dpi);
   const HDC dc = GetDC(dialog);
   const HGDIOBJ old = SelectObject(dc, font);
@@ -104,12 +119,14 @@ SIZE WindowSizeAt(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi) {
   SelectObject(dc, old);
   ReleaseDC(dialog, dc);
   DeleteObject(font);
-  return WindowSizeAround(dialog, ClientSize(dialogTemplate, base), dpi);
+  return WindowSizeAround(dialog, ClientSize(dialogTemplate.cx + widen, dialogTemplate.cy, base),
+                          dpi);
 }
 
-bool AnswerDpiScaledSize(HWND dialog, const DialogTemplate& dialogTemplate, WPARAM dpi,
-                         LPARAM size) {
-  *reinterpret_cast<SIZE*>(size) = WindowSizeAt(dialog, dialogTemplate, static_cast<UINT>(dpi));
+bool AnswerDpiScaledSize(HWND dialog, const DialogTemplate& dialogTemplate, WPARAM dpi, LPARAM size,
+                         int widen) {
+  *reinterpret_cast<SIZE*>(size) =
+      WindowSizeAt(dialog, dialogTemplate, static_cast<UINT>(dpi), widen);
   SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/win32/translation.h"
 #include "app/win32/wide_text.h"
 
 CPageWindow::~CPageWindow() { m_page.SetObserver(nullptr); }
@@ -32,6 +33,7 @@ INT_PTR CALLBACK CPageWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
     auto* self = reinterpret_cast<CPageWindow*>(lParam);
     self->m_hwnd = hwnd;
     SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+    TranslateDialog(hwnd, self->m_page.Template());
     return FALSE;  // no focus: creating a page must not make any of its fields active
   }
   auto* self = reinterpret_cast<CPageWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));

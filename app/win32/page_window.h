@@ -30,6 +30,8 @@ class CPageWindow final : public FieldObserver {
   HWND Hwnd() const { return m_hwnd; }
   // Lays the controls out for a screen of `dpi` dots per inch.
   void LayOut(UINT dpi) { m_layout.Apply(m_hwnd, m_page.Template(), dpi); }
+  // Dialog units the page needs beyond its template's width, for labels in the user's language.
+  int ExtraWidth() const { return m_layout.ExtraWidth(); }
 
   void OnFieldWritten(int controlId, std::string_view text) override;
 

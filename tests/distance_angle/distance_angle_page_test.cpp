@@ -42,10 +42,7 @@ std::ostream& operator<<(std::ostream& out, const CascadeCase& c) { return out <
 
 class DistanceAnglePageTest : public testing::TestWithParam<CascadeCase> {
  protected:
-  DistanceAnglePageTest() {
-    g_activeField = AF_NONE;
-    m_pages.Create();
-  }
+  DistanceAnglePageTest() { m_pages.Create(); }
   void Type(const FieldText& edit) {
     m_page.OnFieldFocused(edit.controlId);
     m_page.OnFieldEdited(edit.controlId, edit.text);
@@ -64,6 +61,11 @@ TEST_P(DistanceAnglePageTest, WritesTheExpectedTextsInOrder) {
 }
 
 const std::vector<FieldText> kEnd34 = {{IDC_END_X, "3"}, {IDC_END_Y, "4"}};
+// A distance of 10 typed after kEnd34: the end point moves along the same bearing.
+const std::vector<FieldText> kDistance10Writes = {
+    {IDC_END_X, "6.000000"},        {IDC_END_Y, "8.000000"},     {IDC_END_Z, "0.000000"},
+    {IDC_XY_DISTANCE, "10.000000"}, {IDC_XY_ANGLE, "36.869892"}, {IDC_ELEVATION, "0.000000"}};
+const std::string kSpaces1021(1021, ' ');
 const std::string kSpaces1022(1022, ' ');
 const std::string kSpaces1023(1023, ' ');
 
@@ -76,15 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  {IDC_XY_DISTANCE, "3.000000"},
                                  {IDC_XY_ANGLE, "89.999992"},
                                  {IDC_ELEVATION, "0.000000"}}},
-                    CascadeCase{"Distance",
-                                kEnd34,
-                                {IDC_DISTANCE, "10"},
-                                {{IDC_END_X, "6.000000"},
-                                 {IDC_END_Y, "8.000000"},
-                                 {IDC_END_Z, "0.000000"},
-                                 {IDC_XY_DISTANCE, "10.000000"},
-                                 {IDC_XY_ANGLE, "36.869892"},
-                                 {IDC_ELEVATION, "0.000000"}}},
+                    CascadeCase{"Distance", kEnd34, {IDC_DISTANCE, "10"}, kDistance10Writes},
                     // At most 1023 characters of a field count.
                     CascadeCase{"CoordinateAt1023Characters",
                                 {},
@@ -100,6 +94,10 @@ INSTANTIATE_TEST_SUITE_P(
                                  {IDC_XY_DISTANCE, "0.000000"},
                                  {IDC_XY_ANGLE, "0.000000"},
                                  {IDC_ELEVATION, "0.000000"}}},
+                    CascadeCase{"MeasureAt1023Characters",
+                                kEnd34,
+                                {IDC_DISTANCE, kSpaces1021 + "10"},
+                                kDistance10Writes},
                     CascadeCase{"MeasureBeyond1023Characters",
                                 kEnd34,
                                 {IDC_DISTANCE, kSpaces1023 + "10"},
@@ -118,12 +116,29 @@ INSTANTIATE_TEST_SUITE_P(
                     CascadeCase{"EndPointBeyondFloat",
                                 {{IDC_END_X, "3e38"}, {IDC_START_X, "2e38"}},
                                 {IDC_XY_DISTANCE, "2e38"},
-                                {}}),
+                                {}},
+                    CascadeCase{"EndYBeyondFloat",
+                                {{IDC_END_Y, "3e38"}, {IDC_START_Y, "2e38"}},
+                                {IDC_XY_DISTANCE, "2e38"},
+                                {}},
+                    // Straight up from 2e38 by a distance of 3e38.
+                    CascadeCase{"EndZBeyondFloat",
+                                {{IDC_START_Z, "2e38"}, {IDC_END_Z, "-1e38"}},
+                                {IDC_ELEVATION, "90"},
+                                {}},
+                    // The distances 0.02 and 0.01 differ by 0.01 as single precision has it
+                    // (0.00999999977648...): just enough for an elevation, of 60 degrees.
+                    CascadeCase{"ElevationAtTheThreshold",
+                                {{IDC_END_Y, "0.01"}},
+                                {IDC_END_Z, "0.017320508"},
+                                {{IDC_DISTANCE, "0.020000"},
+                                 {IDC_XY_DISTANCE, "0.010000"},
+                                 {IDC_XY_ANGLE, "0.000000"},
+                                 {IDC_ELEVATION, "59.999992"}}}),
     [](const testing::TestParamInfo<CascadeCase>& info) { return info.param.name; });
 
 // While a field of the first page is active, no edit on this page acts.
 TEST(DistanceAnglePageGateTest, EditsWhileTheOtherPageIsActiveWriteNothing) {
-  g_activeField = AF_NONE;
   ConverterPages pages;
   pages.Create();
   pages.radixAngle.OnFieldFocused(IDC_DEC);

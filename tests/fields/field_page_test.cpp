@@ -95,6 +95,15 @@ TEST(FieldPageTest, DataExchangeWritesOnlyDifferingTexts) {
   EXPECT_THROW(page.Create(), std::logic_error);
 }
 
+TEST(FieldPageTest, DataExchangeSkipsATextAnEarlierWriteLeft) {
+  TestPage page;
+  RecordingObserver observer;
+  page.SetObserver(&observer);
+  page.initialB = "0";  // B's handler copies it to C, where C's own "0" then finds it
+  page.Create();
+  EXPECT_EQ(observer.writes, (std::vector<std::string>{"2:0", "3:0"}));
+}
+
 TEST(FieldPageTest, WritesDeliverNestedBeforeReturning) {
   TestPage page;
   page.Create();

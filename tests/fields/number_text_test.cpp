@@ -52,7 +52,10 @@ INSTANTIATE_TEST_SUITE_P(
         LongCase{"778", 8, 63, 2}, LongCase{"37777777777", 8, 2147483647, 11},
         LongCase{"11111111111111111111111111111111", 2, 2147483647, 32},
         // Full-width digits are not digits.
-        LongCase{"\xef\xbc\x91", 10, 0, 0}),
+        LongCase{"\xef\xbc\x91", 10, 0, 0},
+        // Every blank of the C locale leads: a vertical tab and a form feed too.
+        LongCase{"\v255", 10, 255, 4}, LongCase{"\f\r\n-7", 10, -7, 5},
+        LongCase{"+0x1f", 16, 31, 5}),
     [](const testing::TestParamInfo<LongCase>& info) {
       return "row" + std::to_string(info.index);
     });
@@ -107,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
         DoubleCase{"9007199254740993.0000000000000000000000001", 9007199254740994.0, 42},
         // The 32-bit limits.
         DoubleCase{"2147483647", 2147483647.0, 10}, DoubleCase{"-2147483648", -2147483648.0, 11},
-        DoubleCase{"4294967295", 4294967295.0, 10}, DoubleCase{"3.4028235e38", 3.4028235e38, 12}),
+        DoubleCase{"4294967295", 4294967295.0, 10}, DoubleCase{"3.4028235e38", 3.4028235e38, 12},
+        DoubleCase{"5.e1", 50.0, 4}, DoubleCase{"\v+.5", 0.5, 4}),
     [](const testing::TestParamInfo<DoubleCase>& info) {
       return "row" + std::to_string(info.index);
     });
@@ -228,8 +232,12 @@ TEST(FormatGeneralTest, WritesAsPrintf) {
 // The process locale must not leak into the texts: a comma locale changes nothing.
 TEST(NumberTextLocaleTest, IgnoresTheProcessLocale) {
   for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
-    if (std::setlocale(LC_ALL, name) == nullptr) continue;  // not installed here
     SCOPED_TRACE(name);
+    // A missing locale would leave the C locale in place and prove nothing.
+    if (std::setlocale(LC_ALL, name) == nullptr) {
+      ADD_FAILURE() << "locale not installed (tools/install-deps generates it)";
+      continue;
+    }
     EXPECT_EQ(FormatFixed(5.0, 6), "5.000000");
     EXPECT_EQ(ReadDouble("0.5"), 0.5);
     EXPECT_EQ(ReadDouble("0,5"), 0.0);

@@ -6,8 +6,8 @@
 #include <iterator>
 
 #include "fields/active_field.h"
+#include "session/user_session.h"
 #include "tests/hardening/invariants.h"
-#include "tests/hardening/user_session.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "fields/active_field.h"
+#include "session/user_session.h"
 #include "tests/hardening/bad_inputs.h"
 #include "tests/hardening/invariants.h"
-#include "tests/hardening/user_session.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/hardening/user_session.h"
+#include "session/user_session.h"
 
 class InvariantChecker {
  public:

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "fields/active_field.h"
-#include "tests/hardening/user_session.h"
+#include "session/user_session.h"
 
 namespace {
 

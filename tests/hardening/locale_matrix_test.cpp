@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "fields/active_field.h"
+#include "session/user_session.h"
 #include "tests/hardening/bad_inputs.h"
-#include "tests/hardening/user_session.h"
 
 namespace {
 

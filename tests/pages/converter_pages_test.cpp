@@ -1,5 +1,6 @@
-// The two pages share one active-field register: a code set on one page keeps the other
-// page's handlers quiet until one of its own fields is focused.
+// Creating the pages starts the program with no field active. The two pages share one
+// active-field register: a code set on one page keeps the other page's handlers quiet until
+// one of its own fields is focused.
 #include "pages/converter_pages.h"
 
 #include <gtest/gtest.h>
@@ -11,12 +12,25 @@ namespace {
 
 class ConverterPagesTest : public testing::Test {
  protected:
-  void SetUp() override {
-    g_activeField = AF_NONE;
-    pages.Create();
-  }
+  void SetUp() override { pages.Create(); }
   ConverterPages pages;
 };
+
+// Whatever code an earlier set of pages left in the register, new pages show the start-up
+// texts and no field is active.
+TEST(ConverterPagesStartTest, PagesCreatedWhileAFieldIsActiveStartAsAtProgramStart) {
+  for (const ActiveFieldInfo& active : kActiveFields) {
+    SCOPED_TRACE(active.name);
+    g_activeField = active.code;
+    ConverterPages pages;
+    pages.Create();
+    EXPECT_EQ(g_activeField, AF_NONE);
+    for (const ActiveFieldInfo& field : kActiveFields)
+      EXPECT_EQ(pages.PageOf(field.controlId)->FieldText(field.controlId),
+                field.code == AF_COS ? "1" : "0")
+          << field.name;
+  }
+}
 
 TEST_F(ConverterPagesTest, EveryEditFieldBelongsToExactlyOnePage) {
   for (const ActiveFieldInfo& field : kActiveFields) {

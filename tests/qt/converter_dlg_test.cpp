@@ -22,9 +22,11 @@
 #include "app/qt/about_dlg.h"
 #include "app/qt/cp932.h"
 #include "app/qt/qt_translations.h"
+#include "app/qt/translation.h"
 #include "fields/active_field.h"
 #include "res/dialog_template.h"
 #include "res/strings.h"
+#include "res/translations.h"
 
 namespace {
 
@@ -45,7 +47,7 @@ class ConverterDlgTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QVERIFY(InstallQtTranslations(m_qtTranslator, kWindowLanguage)); }
+  void initTestCase();
   void init();
   void cleanup() { m_dlg.reset(); }
 
@@ -66,9 +68,10 @@ class ConverterDlgTest : public QObject {
   void aboutBoxFromContextMenu();
   void aboutBoxFromF1_data();
   void aboutBoxFromF1();
-  void editMenusInJapaneseEndWithAboutEntry();
+  void editMenusInTheLanguageEndWithAboutEntry();
   void accessibleNames_data();
   void accessibleNames();
+  void shownTextsInTheLanguage();
   void dialogFontIsTheGothicAtHand();
   void geometryFollowsTemplates();
   void labelsShowTheirWholeText();
@@ -85,15 +88,29 @@ class ConverterDlgTest : public QObject {
   void Type(const QString& objectName, const QString& text);
   void VerifyWidgetsMirrorPages() const;
   QStringList AllTexts() const;
+  // The text shown in the language of the run.
+  QString Shown(const char* japanese, const char* english) const {
+    return m_language == kSourceLanguage ? japanese : english;
+  }
   QString AboutBoxTitleAfter(const std::function<void()>& open);
 
   QTranslator m_qtTranslator;
   std::unique_ptr<CConverterDlg> m_dlg;
+  std::string_view m_language;
 };
 
+// The program's start-up installs the translation for the environment's language: Japanese
+// where it is Japanese or unset (the C locale), otherwise English, the one translation shipped.
+void ConverterDlgTest::initTestCase() {
+  m_language = InstallTranslation(*qApp);
+  // Qt's own texts are English already: its English translation may hold nothing to load.
+  const bool qtTexts = InstallQtTranslations(m_qtTranslator, QLocale(ToQString(m_language)));
+  QVERIFY(qtTexts || m_language == kFallbackLanguage);
+  const QString first = QLocale::system().uiLanguages().value(0);
+  QCOMPARE(m_language, first == "C" || first.startsWith("ja") ? "ja" : "en");
+}
+
 void ConverterDlgTest::init() {
-  // Each test starts as a fresh process does.
-  g_activeField = AF_NONE;
   m_dlg = std::make_unique<CConverterDlg>();
   m_dlg->show();
   m_dlg->activateWindow();
@@ -149,8 +166,8 @@ void ConverterDlgTest::startUpState() {
   QCOMPARE(m_dlg->windowTitle(), QString("Mensorator"));
   QVERIFY(!m_dlg->windowIcon().isNull());
   QCOMPARE(m_dlg->Tab()->count(), 2);
-  QCOMPARE(m_dlg->Tab()->tabText(0), QString("基数変換・角度単位関連"));
-  QCOMPARE(m_dlg->Tab()->tabText(1), QString("距離・角度"));
+  QCOMPARE(m_dlg->Tab()->tabText(0), Shown("基数変換・角度単位関連", "Numbers and Angles"));
+  QCOMPARE(m_dlg->Tab()->tabText(1), Shown("距離・角度", "Distance and Angle"));
   QCOMPARE(m_dlg->Tab()->currentIndex(), 0);
   QVERIFY(m_dlg->PageWidget(0)->isVisible());
   QVERIFY(!m_dlg->PageWidget(1)->isVisible());
@@ -410,8 +427,8 @@ void ConverterDlgTest::aboutBoxFromContextMenu() {
   QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
   QApplication::sendEvent(label, &event);
 
-  QCOMPARE(menuText, QString("Mensorator のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
-  QCOMPARE(title, QString("Mensoratorのﾊﾞｰｼﾞｮﾝ情報"));
+  QCOMPARE(menuText, Shown("Mensorator のﾊﾞｰｼﾞｮﾝ情報(&A)...", "&About Mensorator..."));
+  QCOMPARE(title, Shown("Mensoratorのﾊﾞｰｼﾞｮﾝ情報", "About Mensorator"));
   QVERIFY(labels.contains("Mensorator Version 0.40"));
   QVERIFY(std::any_of(labels.begin(), labels.end(),
                       [](const QString& text) { return text.endsWith("\n2004/08/29"); }));
@@ -453,13 +470,13 @@ void ConverterDlgTest::aboutBoxFromF1() {
   QWidget* focused = QApplication::focusWidget();
   const QStringList before = AllTexts();
   QCOMPARE(AboutBoxTitleAfter([&] { QTest::keyClick(focused, Qt::Key_F1); }),
-           QString("Mensoratorのﾊﾞｰｼﾞｮﾝ情報"));
+           Shown("Mensoratorのﾊﾞｰｼﾞｮﾝ情報", "About Mensorator"));
   QVERIFY(m_dlg->isVisible());
   QCOMPARE(AllTexts(), before);
 }
 
 // The edit fields keep Qt's own menu, in the window's language, with the About entry last.
-void ConverterDlgTest::editMenusInJapaneseEndWithAboutEntry() {
+void ConverterDlgTest::editMenusInTheLanguageEndWithAboutEntry() {
   QStringList texts;
   bool separatorBeforeLast = false;
   QLineEdit* edit = Field("IDC_HEX");
@@ -476,11 +493,11 @@ void ConverterDlgTest::editMenusInJapaneseEndWithAboutEntry() {
                             edit->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(edit, &event);
   });
-  QVERIFY2(!texts.filter(QRegularExpression("^コピー\\(&C\\)\\t")).isEmpty(),
+  QVERIFY2(!texts.filter(QRegularExpression(Shown("^コピー\\(&C\\)\\t", "^&Copy\\t"))).isEmpty(),
            qPrintable(texts.join('|')));
-  QCOMPARE(texts.constLast(), QString("Mensorator のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+  QCOMPARE(texts.constLast(), Shown("Mensorator のﾊﾞｰｼﾞｮﾝ情報(&A)...", "&About Mensorator..."));
   QVERIFY(separatorBeforeLast);
-  QCOMPARE(title, QString("Mensoratorのﾊﾞｰｼﾞｮﾝ情報"));
+  QCOMPARE(title, Shown("Mensoratorのﾊﾞｰｼﾞｮﾝ情報", "About Mensorator"));
 }
 
 void ConverterDlgTest::accessibleNames_data() {
@@ -489,19 +506,22 @@ void ConverterDlgTest::accessibleNames_data() {
   const struct {
     const char* row;
     const char* field;
-    const char* name;
+    const char* japanese;
+    const char* english;
   } rows[] = {
-      {"hex", "IDC_HEX", "１６進数"},
-      {"binary", "IDC_BIN", "２進数"},
-      {"degree", "IDC_DEGREE", "Degree"},
-      {"sine, not the degree label of its row", "IDC_SIN", "sin ="},
-      {"start X", "IDC_START_X", "始点 X"},
-      {"end Z", "IDC_END_Z", "終点 Z"},
-      {"distance", "IDC_DISTANCE", "距離"},
-      {"XY distance, right of the distance", "IDC_XY_DISTANCE", "XY平面での距離"},
-      {"elevation", "IDC_ELEVATION", "XY平面での仰角"},
+      {"hex", "IDC_HEX", "１６進数", "Hexadecimal"},
+      {"binary", "IDC_BIN", "２進数", "Binary"},
+      {"degree", "IDC_DEGREE", "Degree", "Degree"},
+      {"sine, not the degree label of its row", "IDC_SIN", "sin =", "sin ="},
+      {"start X", "IDC_START_X", "始点 X", "Start X"},
+      {"end Z", "IDC_END_Z", "終点 Z", "End Z"},
+      {"distance", "IDC_DISTANCE", "距離", "Distance"},
+      {"XY distance, right of the distance", "IDC_XY_DISTANCE", "XY平面での距離", "XY distance"},
+      {"bearing", "IDC_XY_ANGLE", "XY平面での角度", "Bearing"},
+      {"elevation", "IDC_ELEVATION", "XY平面での仰角", "Elevation"},
   };
-  for (const auto& row : rows) QTest::newRow(row.row) << QString(row.field) << QString(row.name);
+  for (const auto& row : rows)
+    QTest::newRow(row.row) << QString(row.field) << Shown(row.japanese, row.english);
 }
 
 void ConverterDlgTest::accessibleNames() {
@@ -516,6 +536,43 @@ void ConverterDlgTest::accessibleNames() {
                       [&](const QLabel* label) { return label->buddy() == edit; }));
   for (const QLineEdit* other : m_dlg->findChildren<QLineEdit*>())
     if (other != edit) QVERIFY2(other->accessibleName() != name, qPrintable(other->objectName()));
+}
+
+// Every text of every window is the one the .ts file gives for the language of the run (the
+// template's own under Japanese), through Qt's translator and the table alike; a run in
+// another language leaves no Japanese character anywhere.
+void ConverterDlgTest::shownTextsInTheLanguage() {
+  CAboutDlg about;
+  QStringList shown{m_dlg->windowTitle(), about.windowTitle(), m_dlg->AboutBoxAction()->text()};
+  QCOMPARE(about.windowTitle(), ToQString(Translate(m_language, kAboutBoxTemplate.caption)));
+  QCOMPARE(m_dlg->AboutBoxAction()->text(), ToQString(Translate(m_language, kAboutBoxMenuText)));
+  const auto checkTemplate = [&](const DialogTemplate& dialog, const QWidget& host) {
+    const QList<QWidget*> widgets = host.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(widgets.size(), static_cast<qsizetype>(dialog.controls.size()));
+    for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
+      const ControlTemplate& control = dialog.controls[i];
+      if (control.text.empty()) continue;  // edit fields and the icon
+      const QWidget* widget = widgets[static_cast<qsizetype>(i)];
+      QString text;
+      if (const auto* label = qobject_cast<const QLabel*>(widget)) text = label->text();
+      if (const auto* group = qobject_cast<const QGroupBox*>(widget)) text = group->title();
+      if (const auto* button = qobject_cast<const QPushButton*>(widget)) text = button->text();
+      QCOMPARE(text, ToQString(Translate(m_language, control.text)));
+      shown << text;
+    }
+  };
+  checkTemplate(kAboutBoxTemplate, about);
+  for (int i = 0; i < m_dlg->PageCount(); ++i) {
+    checkTemplate(m_dlg->PageWidget(i)->Page().Template(), *m_dlg->PageWidget(i));
+    shown << m_dlg->Tab()->tabText(i);
+  }
+  for (const QLineEdit* edit : m_dlg->findChildren<QLineEdit*>()) shown << edit->accessibleName();
+  if (m_language == kSourceLanguage) return;
+  for (const QString& text : shown)
+    for (const QChar c : text)
+      QVERIFY2(c.script() != QChar::Script_Han && c.script() != QChar::Script_Hiragana &&
+                   c.script() != QChar::Script_Katakana && c.unicode() < 0xFF00,
+               qPrintable(text));
 }
 
 void ConverterDlgTest::dialogFontIsTheGothicAtHand() {
@@ -539,11 +596,20 @@ void ConverterDlgTest::dialogFontIsTheGothicAtHand() {
   QCOMPARE(QFontInfo(about.font()).family(), expected);
 }
 
+// In Japanese the window is the templates' to the pixel, but for labels widened into free
+// space. Longer texts may move controls right and widen the window, never up or down, and
+// never out of it.
 void ConverterDlgTest::geometryFollowsTemplates() {
+  const bool japanese = m_language == kSourceLanguage;
   const DialogUnits units = DialogUnits::Of(m_dlg->font());
-  QCOMPARE(m_dlg->size(), units.ToPixels(kMainDialogTemplate.cx, kMainDialogTemplate.cy));
+  const QSize templateSize = units.ToPixels(kMainDialogTemplate.cx, kMainDialogTemplate.cy);
+  QCOMPARE(m_dlg->height(), templateSize.height());
+  QVERIFY(japanese ? m_dlg->width() == templateSize.width()
+                   : m_dlg->width() >= templateSize.width());
   const ControlTemplate& tab = kMainDialogTemplate.controls[0];
-  QCOMPARE(m_dlg->Tab()->geometry(), units.ToPixels(tab.x, tab.y, tab.cx, tab.cy));
+  // The tab control grows with the window (each rounded to pixels on its own).
+  const int tabGrowth = m_dlg->Tab()->width() - units.ToPixelsX(tab.cx);
+  QVERIFY(qAbs(tabGrowth - (m_dlg->width() - templateSize.width())) <= 1);
   for (int i = 0; i < m_dlg->PageCount(); ++i) {
     SelectTab(i);
     CPageWidget* page = m_dlg->PageWidget(i);
@@ -554,10 +620,13 @@ void ConverterDlgTest::geometryFollowsTemplates() {
       const ControlTemplate& control = controls[c];
       const QRect expected = units.ToPixels(control.x, control.y, control.cx, control.cy);
       const QWidget* widget = widgets[static_cast<qsizetype>(c)];
-      // Labels may grow to the right to show their text; nothing else moves.
       QRect actual = widget->geometry();
       if (qobject_cast<const QLabel*>(widget) && actual.width() >= expected.width())
         actual.setWidth(expected.width());
+      if (!japanese && actual.x() >= expected.x()) {
+        actual.moveLeft(expected.x());
+        actual.setWidth(std::min(actual.width(), expected.width()));
+      }
       QCOMPARE(actual, expected);
       // Nothing is cut off by the tab control's display area.
       QVERIFY2(page->rect().contains(widget->geometry()), qPrintable(QString::number(control.id)));

@@ -2,11 +2,18 @@
 // and compare every field of the window afterwards.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "res/resource.h"
+#include "session/user_session.h"
 #include "tests/support/session.h"
+
+void PrintTo(const UserSession::Write& write, std::ostream* out) {
+  *out << write.controlId << " \"" << write.text << '"';
+}
 
 namespace {
 
@@ -59,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{"BinStopsAtTwo",
                  "focus BIN\ntype 1012",
                  {{"BIN", "1012"}, {"DEC", "5"}, {"HEX", "5"}, {"OCT", "5"}, {"active", "4"}}},
-        PageCase{"OctWritesBinFirst",
+        PageCase{"Oct777",
                  "focus OCT\ntype 777",
                  {{"OCT", "777"},
                   {"BIN", "111111111"},
@@ -86,6 +93,27 @@ INSTANTIATE_TEST_SUITE_P(
                   {"active", "1"}}},
         PageCase{"FocusAloneChangesNothing", "focus HEX\nfocus SIN\nfocus DEC", {{"active", "1"}}}),
     PageCaseName);
+
+// Each radix field writes the other three in an order of its own: the octal one binary first.
+TEST(RadixAnglePageOrderTest, EachRadixFieldWritesTheOthersInItsOrder) {
+  struct {
+    int field;
+    const char* text;
+    std::vector<UserSession::Write> writes;
+  } const cases[] = {
+      {IDC_DEC, "255", {{IDC_HEX, "ff"}, {IDC_OCT, "377"}, {IDC_BIN, "11111111"}}},
+      {IDC_HEX, "ff", {{IDC_DEC, "255"}, {IDC_OCT, "377"}, {IDC_BIN, "11111111"}}},
+      {IDC_OCT, "377", {{IDC_BIN, "11111111"}, {IDC_DEC, "255"}, {IDC_HEX, "ff"}}},
+      {IDC_BIN, "11111111", {{IDC_DEC, "255"}, {IDC_HEX, "ff"}, {IDC_OCT, "377"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    UserSession session;
+    session.Focus(c.field);
+    session.Paste(c.text);
+    EXPECT_EQ(session.Writes(), c.writes);
+  }
+}
 
 // The angle rows: degree, radian, grad, sine, cosine, tangent.
 PageCase Angle(const char* name, const char* script, const char* active,
@@ -125,6 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
               {"-90", "-1.57080", "-100.00000", "-1.00000000", "0.00000000", "No Value"}),
         Angle("DegreeMinus270", "focus DEGREE\ntype -270", "5",
               {"-270", "-4.71239", "-300.00000", "1.00000000", "-0.00000000", "No Value"}),
+        // Near a right angle the tangent shows the degrees-to-radians factor's last digit.
+        Angle("Degree89", "focus DEGREE\ntype 89", "5",
+              {"89", "1.55334", "98.88889", "0.99984770", "0.01745241", "57.28996147"}),
         Angle("DegreeNearRightAngle", "focus DEGREE\ntype 270.000001", "5",
               {"270.000001", "4.71239", "300.00000", "-1.00000000", "0.00000002",
                "-57781414.15149681"}),
@@ -156,6 +187,9 @@ INSTANTIATE_TEST_SUITE_P(
               {"180.00000001", "3.14159", "200.00000", "-0.00000000", "-1.00000000", "0.00000000"}),
         Angle("TangentOne", "focus TAN\ntype 1", "9",
               {"45.00000000", "0.78540", "50.00000", "0.70710678", "0.70710678", "1"}),
+        // The degrees shown carry the radians-to-degrees factor's last digit.
+        Angle("Tangent148", "focus TAN\ntype 1.48", "9",
+              {"55.95406264", "0.97658", "62.17118", "0.82858897", "0.55985741", "1.48"}),
         Angle("TangentLetters", "focus TAN\ntype abc", "9",
               {"0.00000000", "0.00000", "0.00000", "0.00000000", "1.00000000", "abc"}),
         Angle("TangentInfinite", "focus TAN\ntype 1e999", "9",

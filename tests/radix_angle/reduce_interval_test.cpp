@@ -29,10 +29,13 @@ TEST(ReduceIntervalTest, LandsInTheHalfOpenInterval) {
       {450, 360, 90},
       {-400, 360, -40},
       {800, 400, 400},
-      // One step above the bound leaves the exact difference.
-      {std::nextafter(360.0, 400.0), 360, std::nextafter(360.0, 400.0) - 360},
-      {kMax, 360, std::fmod(kMax, 360.0)},
-      {-kMax, 360, std::fmod(-kMax, 360.0)},
+      // One step above the bound, 360 + 2^-44 (the step of doubles in [256, 512)), leaves
+      // that step.
+      {0x1.6800000000001p+8, 360, 0x1p-44},
+      // The largest double, (2^53 - 1) * 2^971, leaves 128 by 360: it is a multiple of 8,
+      // and modulo 45 it is 31 * 23 = 38, as 2^12 leaves 1.
+      {kMax, 360, 128},
+      {-kMax, 360, -128},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.value << " by " << c.bound);

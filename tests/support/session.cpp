@@ -9,7 +9,6 @@
 #include "tools/script/script_runner.h"
 
 FieldTexts RunSession(std::string_view script) {
-  g_activeField = AF_NONE;
   ScriptRunner runner;
   std::istringstream in(std::string(script) + "\ndump\n");
   std::ostringstream out, err;

@@ -9,8 +9,8 @@
 
 using FieldTexts = std::map<std::string, std::string, std::less<>>;
 
-// Resets the active-field register as a fresh program start has it, runs `script` followed
-// by a dump, and returns what that dump showed. Fails the current test if a line cannot run.
+// Starts the program afresh, runs `script` followed by a dump, and returns what that dump showed.
+// Fails the current test if a line cannot run.
 FieldTexts RunSession(std::string_view script);
 
 // Every field as a freshly started program shows it: "0", the cosine "1", no field active.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "res/dialog_template.h"
+#include "res/dialogs.h"
 #include "res/resource.h"
 #include "res/strings.h"
 
@@ -25,9 +26,7 @@ struct CompiledControl {
 struct CompiledDialog {
   bool extended = false;
   DWORD style = 0, exStyle = 0;
-  int cx = 0, cy = 0;
   std::wstring caption;
-  int pointSize = 0;
   std::wstring face;
   std::vector<CompiledControl> controls;
 };
@@ -98,14 +97,12 @@ CompiledDialog ReadDialog(int id, bool& found) {
     dialog.exStyle = in.Dword();
   }
   const WORD count = in.Word();
-  in.Skip(2 * sizeof(short));  // x, y
-  dialog.cx = in.Short();
-  dialog.cy = in.Short();
-  in.StringOrOrdinal();  // menu
-  in.StringOrOrdinal();  // window class
+  in.Skip(4 * sizeof(short));  // x, y, width, height
+  in.StringOrOrdinal();        // menu
+  in.StringOrOrdinal();        // window class
   dialog.caption = in.String();
   if (dialog.style & DS_SETFONT) {
-    dialog.pointSize = in.Word();
+    in.Skip(sizeof(WORD));                                          // point size
     if (dialog.extended) in.Skip(sizeof(WORD) + 2 * sizeof(BYTE));  // weight, italic, charset
     dialog.face = in.String();
   }
@@ -169,10 +166,9 @@ void CheckDialog(Checker& check, const DialogExpectation& expected) {
   check.Equal(dialog.extended, expected.extended, "extended template");
   check.Equal(dialog.style, expected.style, "style");
   check.Equal(dialog.exStyle, expected.exStyle, "extended style");
-  check.Equal(dialog.cx, data.cx, "width");
-  check.Equal(dialog.cy, data.cy, "height");
+  // Sizes and the font's size pass through the resource compiler's preprocessor as they are;
+  // texts depend on the script's code page.
   check.Equal(dialog.caption, WideFromNarrow(data.caption), "caption");
-  check.Equal(dialog.pointSize, kDialogFontPointSize, "font size");
   check.Equal(dialog.face, WideFromNarrow(kDialogFontFace), "font");
   check.Equal(static_cast<long long>(dialog.controls.size()),
               static_cast<long long>(data.controls.size()), "control count");
@@ -247,12 +243,11 @@ void CheckManifest(Checker& check) {
 }  // namespace
 
 void CheckResources(Checker& check) {
-  constexpr DWORD kModal = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
   const DialogExpectation dialogs[] = {
-      {kAboutBoxTemplate, false, kModal, 0},
-      {kMainDialogTemplate, true, kModal | WS_VISIBLE, WS_EX_APPWINDOW},
-      {kPageRadixAngleTemplate, false, DS_SETFONT | WS_CHILD, 0},
-      {kPageDistanceAngleTemplate, false, DS_SETFONT | WS_CHILD, 0},
+      {kAboutBoxTemplate, false, ABOUTBOX_STYLE, 0},
+      {kMainDialogTemplate, true, MAIN_DIALOG_STYLE, MAIN_DIALOG_EXSTYLE},
+      {kPageRadixAngleTemplate, false, PAGE_STYLE, 0},
+      {kPageDistanceAngleTemplate, false, PAGE_STYLE, 0},
   };
   for (const DialogExpectation& dialog : dialogs) CheckDialog(check, dialog);
   CheckIcon(check);

@@ -1,7 +1,7 @@
 // Runs a script of user actions against the program's pages, headless: focus a field, type,
 // append, paste, delete, and dump every field's text.
 //
-// It acts as the user and the window's edit controls do, and nothing more: the cascade is the
+// It reads the script language; the user's actions are UserSession's, and the cascade is the
 // pages' own. It stops at the first line it cannot run.
 #ifndef MENSORATOR_TOOLS_SCRIPT_RUNNER_H
 #define MENSORATOR_TOOLS_SCRIPT_RUNNER_H
@@ -10,13 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "pages/converter_pages.h"
+#include "session/user_session.h"
 
 class ScriptRunner {
  public:
-  // Creates the pages as the window does.
-  ScriptRunner();
-
   // Runs every line of `script`, printing dumps to `out`. Returns 0, or 2 after writing
   // "line N: what is wrong" to `err` for the first line it cannot run.
   int Run(std::istream& script, std::ostream& out, std::ostream& err);
@@ -25,14 +22,9 @@ class ScriptRunner {
   // Runs one line; returns an empty string or what is wrong with it.
   std::string RunLine(std::string_view line, std::ostream& out);
   std::string Focus(std::string_view name);
-  std::string Type(std::string_view text, bool replaceFirst);
-  std::string Backspace();
   void Dump(std::ostream& out);
-  void Edit(std::string text);
 
-  ConverterPages m_pages;
-  CFieldPage* m_focusedPage = nullptr;
-  int m_focusedControl = 0;
+  UserSession m_session;  // the pages, started as the window starts them
 };
 
 #endif

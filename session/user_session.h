@@ -2,10 +2,13 @@
 // by key, append, paste, delete, clear. It records every text the pages write during the
 // latest action so that checks can ask what that action did.
 //
-// It acts as the window's edit controls do and nothing more: the cascade is the pages' own.
-// It judges nothing; InvariantChecker does.
-#ifndef MENSORATOR_TESTS_HARDENING_USER_SESSION_H
-#define MENSORATOR_TESTS_HARDENING_USER_SESSION_H
+// It acts as the window's edit controls do and nothing more: a key typed over the selected
+// text replaces it, later keys go at the end, a backspace deletes the last key (keys as
+// keys.h splits them), and deleting from an empty field changes nothing. The cascade is the
+// pages' own. The script driver, the fuzzer and the tests all drive the pages through it; it
+// judges nothing.
+#ifndef MENSORATOR_SESSION_USER_SESSION_H
+#define MENSORATOR_SESSION_USER_SESSION_H
 
 #include <cstddef>
 #include <functional>
@@ -21,6 +24,7 @@ class UserSession : private FieldObserver {
   struct Write {
     int controlId;
     std::string text;
+    bool operator==(const Write&) const = default;
   };
 
   // Starts the program afresh: the register as at start-up, the pages created as the window

@@ -1,7 +1,8 @@
 // How typed text splits into keys: one key per UTF-8 character, as an edit control receives
-// them. A stray byte counts as a key of its own. It edits no text itself.
-#ifndef MENSORATOR_FIELDS_KEYS_H
-#define MENSORATOR_FIELDS_KEYS_H
+// them. A stray byte counts as a key of its own; a sequence cut short by the end of the text
+// is one key. It edits no text itself.
+#ifndef MENSORATOR_SESSION_KEYS_H
+#define MENSORATOR_SESSION_KEYS_H
 
 #include <cstddef>
 #include <string_view>
@@ -10,7 +11,7 @@
 // Where each key of `text` ends.
 std::vector<std::size_t> KeyEnds(std::string_view text);
 
-// Where the last key of a non-empty `text` starts: what a backspace keeps.
+// Where the last key of `text` starts, split as KeyEnds splits it: what a backspace keeps.
 std::size_t LastKeyStart(std::string_view text);
 
 #endif

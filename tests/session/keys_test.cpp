@@ -1,4 +1,4 @@
-#include "fields/keys.h"
+#include "session/keys.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,9 @@ TEST(KeysTest, OneKeyPerUtf8Character) {
       {"12", {1, 2}, 1},
       {"\xef\xbc\x91\xef\xbc\x92", {3, 6}, 3},  // "１２"
       {"x\xf0\x9f\x98\x80", {1, 5}, 1},         // an emoji: one key of four bytes
-      {"\x80\x80", {1, 2}, 0},                  // stray continuation bytes
+      {"\x80\x80", {1, 2}, 1},                  // stray continuation bytes
+      {"a\x80", {1, 2}, 1},                     // a stray byte after a character
+      {"\xe3\x81\x82\x80", {3, 4}, 3},          // ... after a character of three bytes
       {"1\xe3\x81", {1, 3}, 1},                 // a cut sequence ends the text
   };
   for (const auto& c : cases) {

@@ -1,12 +1,10 @@
-#include "tests/hardening/user_session.h"
+#include "session/user_session.h"
 
 #include <utility>
 
-#include "fields/active_field.h"
-#include "fields/keys.h"
+#include "session/keys.h"
 
 UserSession::UserSession() {
-  g_activeField = AF_NONE;
   for (CFieldPage* page : m_pages.All()) page->SetObserver(this);
   m_pages.Create();
 }
