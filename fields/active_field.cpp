@@ -1,9 +1,11 @@
 #include "fields/active_field.h"
 
 #include <algorithm>
+#include <iterator>
 
 std::optional<ActiveFieldInfo> FindActiveField(std::string_view name) {
-  const auto* found = std::ranges::find(kActiveFields, name, &ActiveFieldInfo::name);
-  if (found == std::ranges::end(kActiveFields)) return std::nullopt;
+  const auto found = std::find_if(std::begin(kActiveFields), std::end(kActiveFields),
+                                  [&](const ActiveFieldInfo& field) { return field.name == name; });
+  if (found == std::end(kActiveFields)) return std::nullopt;
   return *found;
 }

@@ -8,6 +8,15 @@
 #include "fields/active_field.h"
 #include "fields/number_text.h"
 
+namespace {
+
+// Matches the field of one control.
+auto WithId(int controlId) {
+  return [controlId](const auto& field) { return field.controlId == controlId; };
+}
+
+}  // namespace
+
 CFieldPage::CFieldPage(const DialogTemplate& dialogTemplate) : m_template(dialogTemplate) {
   // An edit control starts empty, as one made from a template does.
   for (const ControlTemplate& control : dialogTemplate.controls)
@@ -21,7 +30,7 @@ void CFieldPage::Create() {
 }
 
 bool CFieldPage::HasField(int controlId) const {
-  return std::ranges::any_of(m_fields, [&](const Field& f) { return f.controlId == controlId; });
+  return std::any_of(m_fields.begin(), m_fields.end(), WithId(controlId));
 }
 
 const std::string& CFieldPage::FieldText(int controlId) const { return FindField(controlId).text; }
@@ -72,7 +81,7 @@ CFieldPage::Field& CFieldPage::FindField(int controlId) {
 }
 
 const CFieldPage::Field& CFieldPage::FindField(int controlId) const {
-  const auto found = std::ranges::find(m_fields, controlId, &Field::controlId);
+  const auto found = std::find_if(m_fields.begin(), m_fields.end(), WithId(controlId));
   if (found == m_fields.end())
     throw std::out_of_range("no edit field " + std::to_string(controlId) + " on this page");
   return *found;

@@ -1,12 +1,14 @@
 #include "fields/number_text.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
-#include <system_error>
 
 namespace {
 
@@ -46,9 +48,7 @@ std::size_t SkipDigits(std::string_view text, std::size_t pos) {
 struct DecimalSpelling {
   bool negative = false;
   std::size_t mantissaBegin = 0;  // after the sign
-  std::size_t pointPos = 0;       // where the point stands, or the mantissa's end without one
-  std::size_t mantissaEnd = 0;
-  std::size_t end = 0;  // 0 when the text holds no number
+  std::size_t end = 0;            // 0 when the text holds no number
 };
 
 DecimalSpelling SpellDecimal(std::string_view text) {
@@ -60,7 +60,6 @@ DecimalSpelling SpellDecimal(std::string_view text) {
   }
   s.mantissaBegin = pos;
   pos = SkipDigits(text, pos);
-  s.pointPos = pos;
   bool digits = pos > s.mantissaBegin;
   if (pos < text.size() && text[pos] == '.') {
     const std::size_t fraction = pos + 1;
@@ -68,7 +67,6 @@ DecimalSpelling SpellDecimal(std::string_view text) {
     digits = digits || pos > fraction;
   }
   if (!digits) return DecimalSpelling{};
-  s.mantissaEnd = pos;
   if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
     std::size_t exponent = pos + 1;
     if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
@@ -77,33 +75,6 @@ DecimalSpelling SpellDecimal(std::string_view text) {
   }
   s.end = pos;
   return s;
-}
-
-// Whether a number that from_chars found out of range is too large (rather than too small):
-// its decimal magnitude is the position of the first significant digit plus the exponent.
-bool IsOverflow(std::string_view text, const DecimalSpelling& s) {
-  long long magnitude = 0;
-  bool seenSignificant = false;
-  for (std::size_t i = s.mantissaBegin; i < s.mantissaEnd && !seenSignificant; ++i) {
-    if (text[i] == '.') continue;
-    if (text[i] != '0') {
-      seenSignificant = true;
-      magnitude = static_cast<long long>(s.pointPos) - static_cast<long long>(i);
-      if (i > s.pointPos) ++magnitude;  // a fraction digit: 0.5 has magnitude 0
-    }
-  }
-  long long exponent = 0;
-  if (s.end > s.mantissaEnd) {
-    std::size_t pos = s.mantissaEnd + 1;
-    const bool negative = text[pos] == '-';
-    if (text[pos] == '+' || text[pos] == '-') ++pos;
-    // Any exponent beyond this decides the outcome alone; stop before it can overflow.
-    constexpr long long kExponentCap = 1'000'000'000;
-    for (; pos < s.end && exponent < kExponentCap; ++pos)
-      exponent = exponent * 10 + (text[pos] - '0');
-    if (negative) exponent = -exponent;
-  }
-  return magnitude + exponent > 0;
 }
 
 }  // namespace
@@ -147,14 +118,11 @@ double ReadDouble(std::string_view text, std::size_t* end) {
   const DecimalSpelling s = SpellDecimal(text);
   if (end) *end = s.end;
   if (s.end == 0) return 0.0;
+  // fast_float reads every decimal spelling SpellDecimal accepts, rounds to nearest as strtod
+  // does, and like it gives an infinity for a value too large and a zero for one too small.
+  // The sign is read above: fast_float takes no "+".
   double magnitude = 0.0;
-  const char* first = text.data() + s.mantissaBegin;
-  const char* last = text.data() + s.end;
-  const auto [ptr, ec] = std::from_chars(first, last, magnitude, std::chars_format::general);
-  if (ec == std::errc::result_out_of_range)
-    magnitude = IsOverflow(text, s) ? std::numeric_limits<double>::infinity() : 0.0;
-  else if (ec != std::errc() || ptr != last)
-    throw std::logic_error("ReadDouble: from_chars disagrees with the decimal spelling");
+  fast_float::from_chars(text.data() + s.mantissaBegin, text.data() + s.end, magnitude);
   return s.negative ? -magnitude : magnitude;
 }
 
@@ -170,24 +138,14 @@ std::string FormatLong(std::int32_t value, int radix) {
   return std::string(buffer.data(), result.ptr);
 }
 
+// {fmt} writes the exact decimal value of a double rounded to the precision asked for, a tie
+// to even, as glibc's printf does; it consults no locale unless asked to.
 std::string FormatFixed(double value, int decimals) {
   if (!std::isfinite(value)) return std::string(kNoValue);
-  // The longest fixed text of a finite double: a sign, 309 integer digits, a point, decimals.
-  std::string text(std::numeric_limits<double>::max_exponent10 + 3 + decimals, '\0');
-  const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
-                                    std::chars_format::fixed, decimals);
-  if (result.ec != std::errc()) throw std::logic_error("FormatFixed: buffer too small");
-  text.resize(static_cast<std::size_t>(result.ptr - text.data()));
-  return text;
+  return fmt::format("{:.{}f}", value, decimals);
 }
 
 std::string FormatGeneral(double value, int significantDigits) {
   if (!std::isfinite(value)) return std::string(kNoValue);
-  // Scientific notation keeps "%g" short: digits, a point, a sign and a 3-digit exponent.
-  std::string text(significantDigits + 16, '\0');
-  const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
-                                    std::chars_format::general, significantDigits);
-  if (result.ec != std::errc()) throw std::logic_error("FormatGeneral: buffer too small");
-  text.resize(static_cast<std::size_t>(result.ptr - text.data()));
-  return text;
+  return fmt::format("{:.{}g}", value, significantDigits);
 }

@@ -8,6 +8,7 @@
 #include "fields/active_field.h"
 #include "fields/number_text.h"
 #include "pages/distance_angle/narrow_to_float.h"
+#include "pages/trigonometry.h"
 #include "res/resource.h"
 
 namespace {
@@ -134,7 +135,7 @@ void CDistanceAnglePage::Recalculate() {
     WriteFixed(IDC_XY_DISTANCE, xyDistance);
   }
   if (g_activeField != AF_XY_ANGLE) {
-    double bearing = std::atan2(dx, dy) * kRadiansToDegrees;
+    double bearing = trig::atan2(dx, dy) * kRadiansToDegrees;
     if (bearing < 0) bearing += 360;
     m_fXYAngle = NarrowToFloat(bearing);
     WriteFixed(IDC_XY_ANGLE, m_fXYAngle);
@@ -152,7 +153,7 @@ double CDistanceAnglePage::Elevation() const {
   // The end point's rounding to six decimals, or a typed negative XY distance, can carry the
   // ratio past 1 or -1, where the arc cosine has no value.
   const double ratio = std::clamp(xyDistance / distance, -1.0, 1.0);
-  const double elevation = std::acos(ratio) * kRadiansToDegrees;
+  const double elevation = trig::acos(ratio) * kRadiansToDegrees;
   return m_fEndZ < m_fStartZ ? -elevation : elevation;
 }
 
@@ -185,16 +186,16 @@ void CDistanceAnglePage::OnChangeXYDistance() {
 CDistanceAnglePage::EndPoint CDistanceAnglePage::EndPointAtBearing(double bearing, double run,
                                                                    std::optional<float> z) const {
   const double angle = Radians(bearing);
-  return {NarrowToFloat(std::sin(angle) * run + m_fStartX),
-          NarrowToFloat(std::cos(angle) * run + m_fStartY), z};
+  return {NarrowToFloat(trig::sin(angle) * run + m_fStartX),
+          NarrowToFloat(trig::cos(angle) * run + m_fStartY), z};
 }
 
 CDistanceAnglePage::EndPoint CDistanceAnglePage::EndPointAtSlope(double elevation,
                                                                  double distance) const {
   const double angle = Radians(elevation);
   // The rise is narrowed before the start point's height is added; the run is not.
-  const float rise = NarrowToFloat(std::sin(angle) * distance);
-  const double run = std::cos(angle) * distance;
+  const float rise = NarrowToFloat(trig::sin(angle) * distance);
+  const double run = trig::cos(angle) * distance;
   return EndPointAtBearing(m_fXYAngle, run, NarrowToFloat(static_cast<double>(rise) + m_fStartZ));
 }
 

@@ -6,6 +6,7 @@
 #include "fields/active_field.h"
 #include "fields/number_text.h"
 #include "pages/radix_angle/reduce_interval.h"
+#include "pages/trigonometry.h"
 #include "res/resource.h"
 
 namespace {
@@ -138,13 +139,13 @@ void CRadixAnglePage::OnChangeRadian() {
     m_dDegree = m_dRadian * kRadiansToDegrees;
     WriteFixed(IDC_DEGREE, m_dDegree, kAngleDecimals);
   }
-  if (g_activeField != AF_SIN) WriteFixed(IDC_SIN, std::sin(m_dRadian), kRatioDecimals);
-  if (g_activeField != AF_COS) WriteFixed(IDC_COS, std::cos(m_dRadian), kRatioDecimals);
+  if (g_activeField != AF_SIN) WriteFixed(IDC_SIN, trig::sin(m_dRadian), kRatioDecimals);
+  if (g_activeField != AF_COS) WriteFixed(IDC_COS, trig::cos(m_dRadian), kRatioDecimals);
   if (g_activeField == AF_TAN) return;
   if (IsRightAngle(m_dDegree))
     SetDlgItemTextA(IDC_TAN, kNoValue);
   else
-    WriteFixed(IDC_TAN, std::tan(m_dRadian), kRatioDecimals);
+    WriteFixed(IDC_TAN, trig::tan(m_dRadian), kRatioDecimals);
 }
 
 void CRadixAnglePage::OnChangeGrad() {
@@ -156,19 +157,19 @@ void CRadixAnglePage::OnChangeGrad() {
 
 void CRadixAnglePage::OnChangeSin() {
   if (g_activeField != AF_SIN) return;
-  ConvertRatio(IDC_SIN, m_dSin, [](double sine) { return std::asin(sine); });
+  ConvertRatio(IDC_SIN, m_dSin, trig::asin);
 }
 
 void CRadixAnglePage::OnChangeCos() {
   if (g_activeField != AF_COS) return;
-  ConvertRatio(IDC_COS, m_dCos, [](double cosine) { return std::acos(cosine); });
+  ConvertRatio(IDC_COS, m_dCos, trig::acos);
 }
 
 void CRadixAnglePage::OnChangeTan() {
   if (g_activeField != AF_TAN) return;
   // No reduction: an infinite tangent is the right angle itself.
   m_dTan = ReadField(IDC_TAN);
-  m_dRadian = std::atan(m_dTan);
+  m_dRadian = trig::atan(m_dTan);
   m_dDegree = m_dRadian * kRadiansToDegrees;
   WriteFixed(IDC_DEGREE, m_dDegree, kRatioDecimals);
 }
