@@ -10,7 +10,7 @@ async function main(out) {
   const session = await launchBrowser();
   try {
     const page = await session.browser.newPage();
-    await page.setViewport({width: 420, height: 330});
+    await page.setViewport({width: 480, height: 340});
     await openPage(page);
     const user = new User(page);
     const shot = (name) => page.screenshot({path: path.join(out, `web-${name}.png`)});
