@@ -80,22 +80,34 @@ TEST_P(ReadDoubleTest, ReadsDecimalNotationOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReadDoubleTest,
-    testing::Values(DoubleCase{"0.5", 0.5, 3}, DoubleCase{" +1.5e1x", 15.0, 7},
-                    DoubleCase{"-.25", -0.25, 4}, DoubleCase{"5.", 5.0, 2}, DoubleCase{".", 0.0, 0},
-                    DoubleCase{"-", 0.0, 0}, DoubleCase{"", 0.0, 0}, DoubleCase{"e5", 0.0, 0},
-                    DoubleCase{"1e", 1.0, 1}, DoubleCase{"1e+", 1.0, 1}, DoubleCase{"2E-1", 0.2, 4},
-                    DoubleCase{"-0", -0.0, 2},
-                    // Other notations read only as far as their decimal prefix.
-                    DoubleCase{"0x10", 0.0, 1}, DoubleCase{"0x1p3", 0.0, 1},
-                    DoubleCase{"inf", 0.0, 0}, DoubleCase{"-infinity", 0.0, 0},
-                    DoubleCase{"nan", 0.0, 0}, DoubleCase{"1,5", 1.0, 1},
-                    // Beyond the range: an infinity of the sign, or a zero.
-                    DoubleCase{"1e999", kInf, 5}, DoubleCase{"-1e999", -kInf, 6},
-                    DoubleCase{"1e99999999999999999999", kInf, 22}, DoubleCase{"1e-999", 0.0, 6},
-                    DoubleCase{"-1e-99999999999999999999", -0.0, 24},
-                    DoubleCase{"0.000001e-320", 0.0, 13}, DoubleCase{"1000e306", kInf, 8},
-                    DoubleCase{"1.7976931348623157e308", 1.7976931348623157e308, 22},
-                    DoubleCase{"4.9e-324", 4.9e-324, 8}, DoubleCase{"0e99999", 0.0, 7}),
+    testing::Values(
+        DoubleCase{"0.5", 0.5, 3}, DoubleCase{" +1.5e1x", 15.0, 7}, DoubleCase{"-.25", -0.25, 4},
+        DoubleCase{"5.", 5.0, 2}, DoubleCase{".", 0.0, 0}, DoubleCase{"-", 0.0, 0},
+        DoubleCase{"", 0.0, 0}, DoubleCase{"e5", 0.0, 0}, DoubleCase{"1e", 1.0, 1},
+        DoubleCase{"1e+", 1.0, 1}, DoubleCase{"2E-1", 0.2, 4}, DoubleCase{"-0", -0.0, 2},
+        // Other notations read only as far as their decimal prefix.
+        DoubleCase{"0x10", 0.0, 1}, DoubleCase{"0x1p3", 0.0, 1}, DoubleCase{"inf", 0.0, 0},
+        DoubleCase{"-infinity", 0.0, 0}, DoubleCase{"nan", 0.0, 0}, DoubleCase{"1,5", 1.0, 1},
+        // Beyond the range: an infinity of the sign, or a zero.
+        DoubleCase{"1e999", kInf, 5}, DoubleCase{"-1e999", -kInf, 6},
+        DoubleCase{"1e99999999999999999999", kInf, 22}, DoubleCase{"1e-999", 0.0, 6},
+        DoubleCase{"-1e-99999999999999999999", -0.0, 24}, DoubleCase{"0.000001e-320", 0.0, 13},
+        DoubleCase{"1000e306", kInf, 8},
+        DoubleCase{"1.7976931348623157e308", 1.7976931348623157e308, 22},
+        DoubleCase{"4.9e-324", 4.9e-324, 8}, DoubleCase{"0e99999", 0.0, 7},
+        // Either side of half the largest double's last step, and of half the
+        // smallest subnormal.
+        DoubleCase{"1.7976931348623158e308", 1.7976931348623157e308, 22},
+        DoubleCase{"1.7976931348623159e308", kInf, 22},
+        DoubleCase{"2.4703282292062327e-324", 0.0, 23},
+        DoubleCase{"2.4703282292062328e-324", 4.9e-324, 23},
+        DoubleCase{"2.2250738585072011e-308", 2.2250738585072009e-308, 23},
+        // A tie goes to even; a digit far beyond the 17th breaks it.
+        DoubleCase{"9007199254740993", 9007199254740992.0, 16},
+        DoubleCase{"9007199254740993.0000000000000000000000001", 9007199254740994.0, 42},
+        // The 32-bit limits.
+        DoubleCase{"2147483647", 2147483647.0, 10}, DoubleCase{"-2147483648", -2147483648.0, 11},
+        DoubleCase{"4294967295", 4294967295.0, 10}, DoubleCase{"3.4028235e38", 3.4028235e38, 12}),
     [](const testing::TestParamInfo<DoubleCase>& info) {
       return "row" + std::to_string(info.index);
     });
@@ -142,8 +154,34 @@ TEST(FormatFixedTest, WritesAsPrintf) {
       {-1.9e-10, 8, "-0.00000000"},
       {-0.0, 6, "-0.000000"},
       {5.0, 6, "5.000000"},
-      {0.125, 2, "0.12"},  // a tie rounds to even, as printf
+      // A tie rounds to even, as printf; one step above it rounds up.
+      {0.125, 2, "0.12"},
       {0.375, 2, "0.38"},
+      {0.5, 0, "0"},
+      {2.5, 0, "2"},
+      {3.5, 0, "4"},
+      {0.015625, 5, "0.01562"},
+      {0.046875, 5, "0.04688"},
+      {-0.015625, 5, "-0.01562"},
+      {0.015625000000000003, 5, "0.01563"},
+      {0.001953125, 8, "0.00195312"},
+      {0.005859375, 8, "0.00585938"},
+      {0.0078125, 6, "0.007812"},
+      {0.0234375, 6, "0.023438"},
+      // Subnormals and the smallest normal round to zero, keeping their sign.
+      {4.9e-324, 8, "0.00000000"},
+      {-4.9e-324, 6, "-0.000000"},
+      {2.2250738585072014e-308, 5, "0.00000"},
+      // The 32-bit limits, integer and single precision.
+      {2147483647.0, 6, "2147483647.000000"},
+      {-2147483648.0, 5, "-2147483648.00000"},
+      {4294967295.0, 8, "4294967295.00000000"},
+      {3.4028234663852886e38, 6, "340282346638528859811704183484516925440.000000"},
+      {1e308, 0,
+       "1000000000000000010979063629440455417404923096773118463368106829031575854049114915371633"
+       "2897849468889906124966972117251561159028374314008832830700919814604603127166450293302718"
+       "5697489699588559043338384466165001178426897626212945177628091195786707458122783970171784"
+       "415105291802893207873272974885715430223118336"},
       {1e20, 1, "100000000000000000000.0"},
       {kInf, 5, "No Value"},
       {-kInf, 8, "No Value"},
@@ -161,10 +199,30 @@ TEST(FormatFixedTest, WritesTheLargestDoubleWhole) {
   EXPECT_EQ(text.substr(0, 6), "-17976");
 }
 
-TEST(FormatGeneralTest, WritesSixSignificantDigits) {
-  EXPECT_EQ(FormatGeneral(0.0, 6), "0");
-  EXPECT_EQ(FormatGeneral(1.5, 6), "1.5");
-  EXPECT_EQ(FormatGeneral(1234567.0, 6), "1.23457e+06");
+TEST(FormatGeneralTest, WritesAsPrintf) {
+  struct {
+    double value;
+    const char* text;
+  } const cases[] = {
+      {0.0, "0"},
+      {-0.0, "-0"},
+      {1.5, "1.5"},
+      {1234567.0, "1.23457e+06"},
+      {0.0001, "0.0001"},
+      {0.00001, "1e-05"},
+      {100000.0, "100000"},
+      {123456.5, "123456"},  // a tie rounds to even
+      {999998.5, "999998"},
+      {999999.5, "1e+06"},
+      {4.9e-324, "4.94066e-324"},
+      {3.4028234663852886e38, "3.40282e+38"},
+      {2147483647.0, "2.14748e+09"},
+      {1e308, "1e+308"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(FormatGeneral(c.value, 6), c.text);
+  }
 }
 
 // The process locale must not leak into the texts: a comma locale changes nothing.
