@@ -150,6 +150,17 @@ test('a long text written into another field shows from its start', async () => 
   assert.equal(distance[1], 0);
 });
 
+test('text composed by an input method reaches the page when committed', async () => {
+  await user.focus('DEC');
+  await user.selectAll();
+  const client = await page.createCDPSession();
+  await client.send('Input.imeSetComposition', {text: '12', selectionStart: 2, selectionEnd: 2});
+  assert.equal(await page.$eval('#IDC_HEX', (f) => f.value), '0');
+  await client.send('Input.insertText', {text: '12'});
+  assert.equal(await page.$eval('#IDC_HEX', (f) => f.value), 'c');
+  await client.detach();
+});
+
 const aboutOpen = () => page.$eval('#about', (box) => box.open);
 
 for (const [opener, open] of [
