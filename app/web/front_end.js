@@ -298,5 +298,6 @@ Module.showFieldText = (controlId, text) => {
 Module.onRuntimeInitialized = () => {
   buildWindow(JSON.parse(UTF8ToString(_mensorator_window())));
   _mensorator_start();
+  // From here the fields accept input: the browser tests and the benchmark wait for this.
   performance.mark('mensorator-ready');
 };
