@@ -48,12 +48,23 @@ function pageUrl() {
   return `file://${path.resolve(file)}`;
 }
 
+// The uncaught errors of each page's script since it was last opened.
+const pageErrors = new WeakMap();
+
 /** Navigates `page` to `url` and waits until its fields accept input. */
 async function openPage(page, url = pageUrl()) {
+  if (!pageErrors.has(page)) page.on('pageerror', (error) => pageErrors.get(page).push(error));
+  pageErrors.set(page, []);
   page.setDefaultTimeout(kTimeoutMs);
   await page.goto(url, {waitUntil: 'load'});
   await page.waitForFunction(
       () => performance.getEntriesByName('mensorator-ready').length > 0, {polling: 'raf'});
+}
+
+/** Throws the first uncaught error of the page's script since `openPage`, if any. */
+function checkNoPageErrors(page) {
+  const [error] = pageErrors.get(page) || [];
+  if (error) throw error;
 }
 
 /**
@@ -132,6 +143,7 @@ async function allowClipboard(browser, url = pageUrl()) {
 module.exports = {
   launchBrowser,
   openPage,
+  checkNoPageErrors,
   pageUrl,
   allowClipboard,
   User,

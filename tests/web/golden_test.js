@@ -8,7 +8,7 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
 const {after, before, test} = require('node:test');
-const {launchBrowser, openPage, allowClipboard, User} = require('./browser.js');
+const {launchBrowser, openPage, checkNoPageErrors, allowClipboard, User} = require('./browser.js');
 
 const goldenDir = path.join(__dirname, '..', 'golden');
 
@@ -89,5 +89,6 @@ for (const script of scripts) {
     await openPage(page);
     const actual = await play(new User(page), parseScript(script), [...new Set(fieldNames)]);
     assert.equal(actual, expected);
+    checkNoPageErrors(page);
   });
 }

@@ -5,8 +5,8 @@
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const http = require('node:http');
-const {after, before, beforeEach, test} = require('node:test');
-const {launchBrowser, openPage, pageUrl, User} = require('./browser.js');
+const {after, afterEach, before, beforeEach, test} = require('node:test');
+const {launchBrowser, openPage, checkNoPageErrors, pageUrl, User} = require('./browser.js');
 
 let session;
 let page;
@@ -18,6 +18,7 @@ before(async () => {
 });
 after(async () => session && session.close());
 beforeEach(() => openPage(page));
+afterEach(() => checkNoPageErrors(page));
 
 const allTexts = () => page.$$eval('input', (fields) => fields.map((f) => `${f.id}=${f.value}`));
 const visiblePages = () =>
