@@ -5,13 +5,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
-#include <algorithm>
 #include <string>
 
 #include "app/qt/translation.h"
 #include "fields/active_field.h"
+#include "res/field_labels.h"
 #include "res/label_room.h"
 
 namespace {
@@ -58,51 +59,20 @@ QWidget* CreateWidget(const ControlTemplate& control, QWidget& host) {
   return new QWidget(&host);
 }
 
-bool SameRow(const ControlTemplate& a, const ControlTemplate& b) {
-  return a.y < b.y + b.cy && b.y < a.y + a.cy;
-}
-
-// The labels of the edit field's row that start left of it, left to right.
-std::vector<std::size_t> RowLabels(const DialogTemplate& dialog, const ControlTemplate& edit) {
-  std::vector<std::size_t> labels;
-  for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
-    const ControlTemplate& control = dialog.controls[i];
-    if (control.kind == ControlKind::Label && control.x < edit.x && SameRow(control, edit))
-      labels.push_back(i);
-  }
-  std::sort(labels.begin(), labels.end(), [&](std::size_t a, std::size_t b) {
-    return dialog.controls[a].x < dialog.controls[b].x;
-  });
-  return labels;
-}
-
-// Each edit field is named after the nearest label to its left; where that text names more
-// than one field ("X" on two rows), the row's first label goes before it ("始点 X", "Start X").
-// The names are the labels' shown texts, in the user's language.
+// Each edit field is named by the labels the template gives it, as they show in the user's
+// language ("始点 X", "Start X"), and made the buddy of the nearest one.
 void NameEditsFromLabels(const TemplateWidgets& built) {
   const DialogTemplate& dialog = *built.dialog;
-  struct Named {
-    QLineEdit* edit;
-    QLabel* label;
-    QString row;
-  };
-  std::vector<Named> named;
   for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
     auto* edit = qobject_cast<QLineEdit*>(built.widgets[i]);
     if (edit == nullptr) continue;
-    const std::vector<std::size_t> labels = RowLabels(dialog, dialog.controls[i]);
+    const std::vector<std::size_t> labels = FieldNameLabels(dialog, i);
     if (labels.empty()) continue;
-    named.push_back({edit, qobject_cast<QLabel*>(built.widgets[labels.back()]),
-                     qobject_cast<QLabel*>(built.widgets[labels.front()])->text()});
-  }
-  for (const Named& field : named) {
-    field.label->setBuddy(field.edit);
-    const QString text = field.label->text();
-    const auto sameText = std::count_if(named.begin(), named.end(), [&](const Named& other) {
-      return other.label->text() == text;
-    });
-    field.edit->setAccessibleName(sameText > 1 && field.row != text ? field.row + ' ' + text
-                                                                    : text);
+    QStringList words;
+    for (const std::size_t label : labels)
+      words << qobject_cast<QLabel*>(built.widgets[label])->text();
+    qobject_cast<QLabel*>(built.widgets[labels.back()])->setBuddy(edit);
+    edit->setAccessibleName(words.join(' '));
   }
 }
 

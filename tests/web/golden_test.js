@@ -1,0 +1,94 @@
+// Runs every golden script (tests/golden/**/NAME.script with NAME.expected) in the page, as a
+// user would: each `type` and `append` key by key, each `paste` through the clipboard, and
+// compares the fields' texts at every `dump` with the script driver's expected output.
+// Scripts that the driver rejects (those with NAME.stderr) test the driver, not the page.
+'use strict';
+
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const path = require('node:path');
+const {after, before, test} = require('node:test');
+const {launchBrowser, openPage, checkNoPageErrors, allowClipboard, User} = require('./browser.js');
+
+const goldenDir = path.join(__dirname, '..', 'golden');
+
+function findScripts(dir) {
+  return fs.readdirSync(dir, {withFileTypes: true})
+      .flatMap((entry) => {
+        const file = path.join(dir, entry.name);
+        if (entry.isDirectory()) return findScripts(file);
+        return entry.name.endsWith('.script') ? [file] : [];
+      })
+      .sort();
+}
+
+/** The script's commands: [command, text] per line, comments and blank lines left out. */
+function parseScript(file) {
+  return fs.readFileSync(file, 'utf8')
+      .replace(/\r/g, '')
+      .split('\n')
+      .filter((line) => line !== '' && !line.startsWith('#'))
+      .map((line) => {
+        const space = line.indexOf(' ');
+        return space < 0 ? [line, ''] : [line.slice(0, space), line.slice(space + 1)];
+      });
+}
+
+/** Plays `commands` on the page and returns what the dumps printed. */
+async function play(user, commands, fieldNames) {
+  let out = '';
+  for (const [command, text] of commands) {
+    switch (command) {
+      case 'focus':
+        await user.focus(text);
+        break;
+      case 'type':
+        await user.type(text, {replace: true});
+        break;
+      case 'append':
+        await user.type(text, {replace: false});
+        break;
+      case 'paste':
+        await user.paste(text);
+        break;
+      case 'backspace':
+        await user.backspace();
+        break;
+      case 'clear':
+        await user.clear();
+        break;
+      case 'dump':
+        out += await user.dump(fieldNames);
+        break;
+      default:
+        throw new Error(`unknown command "${command}"`);
+    }
+  }
+  return out;
+}
+
+let session;
+let page;
+before(async () => {
+  session = await launchBrowser();
+  await allowClipboard(session.browser);
+  page = await session.browser.newPage();
+});
+after(async () => session && session.close());
+
+const scripts =
+    findScripts(goldenDir).filter((file) => !fs.existsSync(file.replace(/\.script$/, '.stderr')));
+
+for (const script of scripts) {
+  test(path.relative(goldenDir, script).replace(/\.script$/, ''), async () => {
+    const expected = fs.readFileSync(script.replace(/\.script$/, '.expected'), 'utf8');
+    // The dump lists the fields in the order the expected output names them.
+    const fieldNames = expected.split('\n')
+                           .map((line) => line.split('\t')[0])
+                           .filter((name) => name !== '' && name !== 'active');
+    await openPage(page);
+    const actual = await play(new User(page), parseScript(script), [...new Set(fieldNames)]);
+    assert.equal(actual, expected);
+    checkNoPageErrors(page);
+  });
+}

@@ -1,0 +1,217 @@
+// The page's window as a user meets it: tabs, fields and their accessible names, Escape,
+// Enter, the About box, the caret, and loading with no network, from disk and over HTTP.
+'use strict';
+
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const http = require('node:http');
+const {after, afterEach, before, beforeEach, test} = require('node:test');
+const {launchBrowser, openPage, checkNoPageErrors, pageUrl, User} = require('./browser.js');
+
+let session;
+let page;
+let user;
+before(async () => {
+  session = await launchBrowser();
+  page = await session.browser.newPage();
+  user = new User(page);
+});
+after(async () => session && session.close());
+beforeEach(() => openPage(page));
+afterEach(() => checkNoPageErrors(page));
+
+const allTexts = () => page.$$eval('input', (fields) => fields.map((f) => `${f.id}=${f.value}`));
+const visiblePages = () =>
+    page.$$eval('[role="tabpanel"]', (panels) => panels.map((panel) => !panel.hidden));
+const focusedId = () => page.evaluate(() => document.activeElement.id);
+
+test('title, tab strip and pages in tab order', async () => {
+  assert.equal(await page.title(), 'Mensorator');
+  const tabs = await page.$$eval(
+      '[role="tablist"] > [role="tab"]',
+      (elements) => elements.map(
+          (tab) =>
+              [tab.textContent, tab.getAttribute('aria-selected'),
+               document.getElementById(tab.getAttribute('aria-controls')).getAttribute('role')]));
+  assert.deepEqual(tabs, [
+    ['基数変換・角度単位関連', 'true', 'tabpanel'],
+    ['距離・角度', 'false', 'tabpanel'],
+  ]);
+  assert.deepEqual(await visiblePages(), [true, false]);
+});
+
+test('every edit field is a text input named by its labels', async () => {
+  const rows = [
+    ['IDC_HEX', '１６進数'],
+    ['IDC_DEC', '１０進数'],
+    ['IDC_OCT', '８進数'],
+    ['IDC_BIN', '２進数'],
+    ['IDC_DEGREE', 'Degree'],
+    ['IDC_RADIAN', 'Radian'],
+    ['IDC_GRAD', 'Grad'],
+    ['IDC_SIN', 'sin ='],
+    ['IDC_COS', 'cos ='],
+    ['IDC_TAN', 'tan ='],
+    ['IDC_START_X', '始点 X'],
+    ['IDC_START_Y', '始点 Y'],
+    ['IDC_START_Z', '始点 Z'],
+    ['IDC_END_X', '終点 X'],
+    ['IDC_END_Y', '終点 Y'],
+    ['IDC_END_Z', '終点 Z'],
+    ['IDC_DISTANCE', '距離'],
+    ['IDC_XY_DISTANCE', 'XY平面での距離'],
+    ['IDC_XY_ANGLE', 'XY平面での角度'],
+    ['IDC_ELEVATION', 'XY平面での仰角'],
+  ];
+  const fields = await page.$$eval('input', (inputs) => inputs.map((f) => `${f.id} ${f.type}`));
+  assert.deepEqual(fields.sort(), rows.map(([id]) => `${id} text`).sort());
+  for (const index of [0, 1]) {
+    // Only the shown page's fields are in the accessibility tree.
+    await page.click(`#tab-${index}`);
+    const shown = await page.$$eval(`#page-${index} input`, (inputs) => inputs.map((f) => f.id));
+    for (const [id, name] of rows.filter(([row]) => shown.includes(row))) {
+      const named = await page.$$(`aria/${name}[role="textbox"]`);
+      const ids = await Promise.all(named.map((field) => field.evaluate((f) => f.id)));
+      assert.deepEqual(ids, [id], name);
+    }
+  }
+});
+
+test('each page lies inside the window, its controls inside the page', async () => {
+  for (const index of [0, 1]) {
+    await page.click(`#tab-${index}`);
+    const outside = await page.$eval(`#page-${index}`, (panel) => {
+      const inside = (inner, outer) => inner.left >= outer.left && inner.top >= outer.top &&
+          inner.right <= outer.right && inner.bottom <= outer.bottom;
+      const area = panel.getBoundingClientRect();
+      const window = document.getElementById('window').getBoundingClientRect();
+      const lost = [...panel.children].filter((c) => !inside(c.getBoundingClientRect(), area));
+      return [inside(area, window), lost.map((c) => c.id || c.textContent)];
+    });
+    assert.deepEqual(outside, [true, []]);
+  }
+});
+
+test('switching tabs keeps every text and the active field', async () => {
+  await user.focus('DEC');
+  await user.type('255', {replace: true});
+  const texts = await allTexts();
+  await page.click('#tab-1');
+  assert.deepEqual(await visiblePages(), [false, true]);
+  await page.click('#tab-0');
+  assert.deepEqual(await visiblePages(), [true, false]);
+  assert.deepEqual(await allTexts(), texts);
+  assert.equal(await page.evaluate(() => Module._mensorator_active_field()), 1);
+});
+
+test('arrow keys on the tab strip select the tabs', async () => {
+  await page.focus('#tab-0');
+  await page.keyboard.press('ArrowRight');
+  assert.deepEqual(await visiblePages(), [false, true]);
+  assert.equal(await focusedId(), 'tab-1');
+  await page.keyboard.press('ArrowLeft');
+  assert.deepEqual(await visiblePages(), [true, false]);
+});
+
+test('Escape in a page hides it and gives the focus to the tab strip', async () => {
+  await user.focus('SIN');
+  await user.type('0.5', {replace: true});
+  const texts = await allTexts();
+  await page.keyboard.press('Escape');
+  assert.deepEqual(await visiblePages(), [false, false]);
+  assert.equal(await focusedId(), 'tab-0');
+  // Selecting the page's tab shows it again as it was.
+  await page.click('#tab-0');
+  assert.deepEqual(await visiblePages(), [true, false]);
+  assert.deepEqual(await allTexts(), texts);
+});
+
+test('Enter changes nothing and closes nothing', async () => {
+  await user.focus('HEX');
+  await user.type('ff', {replace: true});
+  const texts = await allTexts();
+  await page.keyboard.press('Enter');
+  assert.deepEqual(await allTexts(), texts);
+  assert.deepEqual(await visiblePages(), [true, false]);
+  assert.equal(await focusedId(), 'IDC_HEX');
+});
+
+test('a rewritten field being typed in keeps its caret at the end', async () => {
+  await user.focus('DEGREE');
+  await user.type('450', {replace: true});
+  const caret = await page.$eval('#IDC_DEGREE', (f) => [f.value, f.selectionStart, f.selectionEnd]);
+  assert.deepEqual(caret, ['90.00000', 8, 8]);
+});
+
+test('a long text written into another field shows from its start', async () => {
+  await user.focus('END_X');
+  await user.paste('3e38');
+  const distance = await page.$eval('#IDC_DISTANCE', (f) => [f.value.length, f.scrollLeft]);
+  assert.ok(distance[0] > 40, `${distance[0]}`);
+  assert.equal(distance[1], 0);
+});
+
+test('text composed by an input method reaches the page when committed', async () => {
+  await user.focus('DEC');
+  await user.selectAll();
+  const client = await page.createCDPSession();
+  await client.send('Input.imeSetComposition', {text: '12', selectionStart: 2, selectionEnd: 2});
+  assert.equal(await page.$eval('#IDC_HEX', (f) => f.value), '0');
+  await client.send('Input.insertText', {text: '12'});
+  assert.equal(await page.$eval('#IDC_HEX', (f) => f.value), 'c');
+  await client.detach();
+});
+
+const aboutOpen = () => page.$eval('#about', (box) => box.open);
+
+for (const [opener, open] of [
+         ['F1', () => page.keyboard.press('F1')],
+         ['its button', () => page.click('#about-button')],
+]) {
+  for (const [closer, close] of [
+           ['OK', () => page.click('#about-client button')],
+           ['Escape', () => page.keyboard.press('Escape')],
+  ]) {
+    test(`About box opened by ${opener}, closed by ${closer}`, async () => {
+      await user.focus('OCT');
+      await open();
+      assert.equal(await aboutOpen(), true);
+      const texts = await page.$eval('#about', (box) => box.innerText);
+      assert.match(texts, /Mensoratorのﾊﾞｰｼﾞｮﾝ情報/);
+      assert.match(texts, /Mensorator Version 0\.40/);
+      assert.match(texts, /2004\/08\/29/);
+      await close();
+      assert.equal(await aboutOpen(), false);
+      // The pages are untouched; the focus goes back to the field.
+      assert.deepEqual(await visiblePages(), [true, false]);
+      if (opener === 'F1') assert.equal(await focusedId(), 'IDC_OCT');
+    });
+  }
+}
+
+test('the page loads nothing from the network, from disk and over HTTP', async (t) => {
+  const requests = [];
+  const onRequest = (request) => requests.push(request.url());
+  page.on('request', onRequest);
+  t.after(() => page.off('request', onRequest));
+  await page.setOfflineMode(true);
+  t.after(() => page.setOfflineMode(false));
+  await openPage(page);
+  assert.deepEqual(requests.filter((url) => !url.startsWith('data:')), [pageUrl()]);
+
+  // Any static server will do: this one serves the one file and nothing else.
+  await page.setOfflineMode(false);
+  const html = fs.readFileSync(new URL(pageUrl()));
+  const server = http.createServer((request, response) => {
+    const found = request.url === '/mensorator.html';
+    response.writeHead(found ? 200 : 404, {'Content-Type': 'text/html; charset=utf-8'});
+    response.end(found ? html : undefined);
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  t.after(() => server.close());
+  const url = `http://127.0.0.1:${server.address().port}/mensorator.html`;
+  requests.length = 0;
+  await openPage(page, url);
+  assert.deepEqual(requests.filter((u) => !u.startsWith('data:')), [url]);
+  assert.equal(await page.$eval('#IDC_COS', (f) => f.value), '1');
+});
