@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // One keystroke: the whole cascade that typing a character into a field sets off, from the
 // edit to the last nested write, for each kind of field of both pages.
 #include <benchmark/benchmark.h>

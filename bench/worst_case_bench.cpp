@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The slowest keystrokes: every bad input of the catalogue (a 1 MB paste among them) pasted
 // into every field of both pages, and the keys that set off the longest cascades. Each
 // benchmark is one change of a field's text, from the edit to the last nested write.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Mensorator developers
+# SPDX-License-Identifier: MIT
+
 # Options every target of the project builds with: link `mensorator_compile_options` privately.
 add_library(mensorator_compile_options INTERFACE)
 target_compile_options(mensorator_compile_options INTERFACE

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Mensorator developers
+# SPDX-License-Identifier: MIT
+
 # The locales under which every field text the program shows must be the same: the C locale,
 # two with a decimal comma, one with a multibyte encoding, and English. The window's own
 # labels follow the language: Japanese under C and ja_JP, English under the others.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Mensorator developers
+# SPDX-License-Identifier: MIT
+
 # fast_float reads and {fmt} writes the number texts. Both are used header-only ({fmt} with
 # FMT_HEADER_ONLY), so every target, the cross builds included, compiles the same headers from
 # the build machine's Debian packages (libfast-float-dev, libfmt-dev) and links no library of

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Mensorator developers
+# SPDX-License-Identifier: MIT
+
 # Cross build for 64-bit Windows with Debian's mingw-w64 (packages g++-mingw-w64-x86-64-posix
 # and wine64). Programs built here run under wine: CTest and the golden-script runner start
 # them through tests/win32/wine-run, with one wine prefix per build directory.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The active-field register: which edit field the user is editing, by its code.
 //
 // Focus handlers store a field's code here; change handlers compare it with their own code

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // A page of edit fields, the stand-in for a dialog with edit controls, and the narrow port
 // through which a front end shows it.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 #include "fields/number_text.h"
 
 #include <fast_float/fast_float.h>

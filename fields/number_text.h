@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Number texts as the C library reads and writes them (strtol/atol, strtod/atof, _ltoa,
 // printf's "%.Nf" and "%.Ng"), for the pages' fields.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // libFuzzer target: each input is a list of user actions (see action_script.h) run against
 // freshly started pages; a broken rule is reported and aborts, so that libFuzzer keeps the
 // input. Crashes, hangs, leaks and undefined behaviour are caught by the sanitizers.

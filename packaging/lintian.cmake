@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Mensorator developers
+# SPDX-License-Identifier: MIT
+
 # Builds the .deb with CPack into a directory of its own and checks it with lintian: any error
 # or warning fails. Run by CTest with -DCPACK=... -DLINTIAN=... -DBINARY_DIR=... -DOUTPUT=...
 file(REMOVE_RECURSE ${OUTPUT})

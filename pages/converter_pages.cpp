@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 #include "pages/converter_pages.h"
 
 #include "fields/active_field.h"

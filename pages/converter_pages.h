@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The program's pages, created in the order the main window creates them, and the program's
 // start: creating them starts the active-field register afresh. Front ends, the user session,
 // the tests and the benchmarks hold one of these, so every one of them starts the same way.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The trigonometric functions the pages compute with: musl's, built from third_party/musl for
 // every target, so that a text computed from them is the same on Linux, on Windows and in the
 // browser. C libraries differ in the last bit, and most of all in how they reduce a huge

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Fits a dialog template's labels to the font in use.
 //
 // A template sizes each label for the font it was drawn with; a substitute font, another

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Dialog templates as data: every control of a dialog with its identifier, kind, text and
 // place in dialog units, in template order (which is also the tab order).
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 #include "res/dialog_template.h"
 #include "res/dialogs.h"
 #include "res/resource.h"

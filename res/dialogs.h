@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Each dialog's own properties: its size in dialog units, caption and window styles; the font
 // every dialog uses; the text of the About box's entry in the window menu. Their controls are
 // in the *.def files.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Which labels of a dialog template name each of its edit fields, for the fields' accessible
 // names: the nearest label left of the field on its row, with the row's first label in front
 // where the nearest one's text names more than one field ("始点 X", "終点 X"). Every front end

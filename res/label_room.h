@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Makes room for labels whose text is wider than the free space beside them.
 //
 // FitLabels widens a label only into free space. Where that is not enough (an English label

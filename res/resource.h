@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Identifiers of the program's resources: dialogs, controls, strings, icon and menu command.
 // Plain macros, because the Windows resource compiler reads this file as well as C++.
 #ifndef MENSORATOR_RES_RESOURCE_H

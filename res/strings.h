@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The program's texts that are not part of a dialog template.
 #ifndef MENSORATOR_RES_STRINGS_H
 #define MENSORATOR_RES_STRINGS_H

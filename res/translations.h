@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The program's texts in the languages it ships besides Japanese, and the choice among them.
 //
 // Japanese is the source language: the dialog templates and strings hold its texts, and a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // How typed text splits into keys: one key per UTF-8 character, as an edit control receives
 // them. A stray byte counts as a key of its own; a sequence cut short by the end of the text
 // is one key. It edits no text itself.

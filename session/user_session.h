@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // A user at the keyboard in front of the program's pages: switch tabs, focus a field, type key
 // by key, append, paste, delete, clear. It records every text the pages write during the
 // latest action so that checks can ask what that action did.

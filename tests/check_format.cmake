@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Mensorator developers
+# SPDX-License-Identifier: MIT
+
 # Fails when a C++ source that git tracks differs from what clang-format would write.
 #   cmake -DCLANG_FORMAT=clang-format -DSOURCE_DIR=dir -P check_format.cmake
 execute_process(COMMAND git ls-files -- "*.cpp" "*.h"

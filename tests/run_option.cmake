@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Mensorator developers
+# SPDX-License-Identifier: MIT
+
 # Runs PROGRAM with one OPTION and checks that it exits with status 0 and prints what matches
 # EXPECTED, with no display in the environment.
 set(ENV{DISPLAY} "")

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The About box: the icon, the version and the credit, and an OK button. OK, Escape and the
 // close box all close it. It does nothing else.
 #ifndef MENSORATOR_APP_QT_ABOUT_DLG_H

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The application: starts the main window, runs it modally and ends when it closes. It holds
 // nothing of its own but Qt's translations into the window's language.
 #ifndef MENSORATOR_APP_QT_CONVERTER_APP_H

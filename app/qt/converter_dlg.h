@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The main window: a tab control over the program's pages, one tab per page.
 //
 // It creates the pages, shows the first and hides the others, and on a change of tab shows

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Decoding of code-page-932 (Japanese Shift JIS, Windows variant) texts into Qt strings.
 //
 // The tab texts are held in that code page. They are decoded explicitly with the C library's

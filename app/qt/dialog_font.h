@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The dialog font and the dialog units measured from it.
 //
 // Every window of the program uses one font, 9-point "ＭＳ Ｐゴシック". Where it is missing the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Starts Mensorator. The command line is not used beyond --help and --version.
 #include <QtGlobal>
 #include <cstdio>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // One page of the main window: the widgets of a page's template, bound to the page.
 //
 // The page (the core) owns every field text and runs the cascade; this widget only mirrors

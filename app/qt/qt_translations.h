@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Qt's own texts in the window's language: the edit fields' context menu (Undo, Cut, Copy,
 // Paste, Select All) and the like, from the translations installed with Qt (Debian's
 // qt6-translations-l10n). It translates none of the program's own texts.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Builds the widgets of one dialog template inside a host widget.
 //
 // Each control becomes a widget of its kind at its place in dialog units converted to pixels,

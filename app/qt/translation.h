@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The program's texts in the user's language, for the Qt window.
 //
 // InstallTranslation picks the language once, at start-up, from the system's UI languages

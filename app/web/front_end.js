@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The page's front end, run before the program's runtime starts (emcc --pre-js). It lays the
 // window out from the dialog templates the program describes, in dialog units measured from
 // the page's font; tells the pages when an edit field gains the focus and when the user

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // mensorator.html's program: the pages in WebAssembly and the few C functions through which
 // the page's script shows them. The script lays the window out from mensorator_window(),
 // starts the pages, tells them of focus and of the user's edits, and is told of every text

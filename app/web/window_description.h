@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The window as the page lays it out, described in JSON from the resources: the dialog
 // font, the tab texts (code-page-932 bytes, which the page decodes), the About entry's text
 // and the main, page and About templates with every control's kind, text and place in

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The About box: the program's name, version and date, from the IDD_ABOUTBOX template, laid
 // out in the dialog font at its screen's DPI and again when that changes. OK, Enter and
 // Escape close it. It does nothing else.

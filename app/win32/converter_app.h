@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The application: runs the main window modally and ends when it closes. It keeps no state
 // and ignores its command line.
 #ifndef MENSORATOR_APP_WIN32_CONVERTER_APP_H

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The main window: a modal dialog whose tab control selects which page is visible. The pages
 // are child dialogs over the tab control's display area. The window menu carries the About
 // box's entry, F1 opens it too; Ctrl+Tab and Ctrl+PageDown select the next page,

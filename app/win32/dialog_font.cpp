@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 #include "app/win32/dialog_font.h"
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The dialogs' font: the face the templates name where it is installed, otherwise an installed
 // face that has a glyph for every character the dialogs show, the system's Japanese UI faces
 // first. The face is chosen once, at the first call. It lays nothing out.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Lays a dialog out from its template in the dialog font at a given screen DPI, as the dialog
 // manager would with that font (dialog units from its average character width and height),
 // each label widened to its whole text (in the user's language) where the space to its right

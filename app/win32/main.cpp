@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // mensorator.exe: the converter as a native Windows program.
 #include <windows.h>
 

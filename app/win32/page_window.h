@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // One page of the converter as a Win32 child dialog, made from the page's template resource.
 //
 // It carries events between the EDIT controls and the page: a field gaining the focus and a

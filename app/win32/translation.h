@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The program's texts in the user's Windows UI language.
 //
 // The dialog resources hold the Japanese texts. Where the user's UI language is another,

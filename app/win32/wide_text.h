@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Conversions between the program's narrow texts and the UTF-16 texts of the Windows API.
 //
 // The pages hold UTF-8 (their own texts are ASCII; whatever else the user types reaches them

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Measures a GUI program's start-up on an X display: starts it, waits until it maps its first
 // top-level window, and prints the time taken and the program's peak resident memory.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The page's budgets, measured in headless Chromium: the size of mensorator.html gzipped,
 // the time from navigation to the first field accepting input, and one keystroke's whole
 // cascade from the input event to the last field written. Medians; prints one line each.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The distance and angle page: a start point and an end point in three dimensions and four
 // measures of the segment between them (distance, XY distance, XY bearing, elevation).
 //

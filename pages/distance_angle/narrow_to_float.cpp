@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 #include "pages/distance_angle/narrow_to_float.h"
 
 #include <cmath>

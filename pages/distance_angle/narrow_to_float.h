@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Narrowing of a double to single precision as IEEE arithmetic does it.
 //
 // Rounds to the nearest float; a value beyond the float range becomes an infinity of its sign

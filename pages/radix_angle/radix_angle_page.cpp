@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 #include "pages/radix_angle/radix_angle_page.h"
 
 #include <cmath>

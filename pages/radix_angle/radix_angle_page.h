@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The number and angle page: an integer in hexadecimal, decimal, octal and binary, and an
 // angle in degrees, radians and grads with its sine, cosine and tangent.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Range reduction of an angle, sine or cosine into [-bound, bound].
 #ifndef MENSORATOR_PAGES_REDUCE_INTERVAL_H
 #define MENSORATOR_PAGES_REDUCE_INTERVAL_H

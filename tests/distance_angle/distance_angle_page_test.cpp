@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The distance and angle page driven through the front end's port: which texts each edit
 // makes the page write, in order, and which edits write nothing at all.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Narrowing to single precision at the edges of the float range.
 #include "pages/distance_angle/narrow_to_float.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The field framework's delivery rules, on a small page that records what its handlers see.
 #include "fields/field_page.h"
 

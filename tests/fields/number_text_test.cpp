@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Boundary tests of the number-text readers and writers.
 #include "fields/number_text.h"
 

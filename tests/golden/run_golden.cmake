@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Mensorator developers
+# SPDX-License-Identifier: MIT
+
 # Runs one golden script and compares what the driver printed with the expected texts.
 # Line ends are compared without carriage returns, so a Windows build of the driver passes too.
 cmake_path(REPLACE_EXTENSION SCRIPT LAST_ONLY .expected OUTPUT_VARIABLE expected_file)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Runs a list of user actions against freshly started pages and checks every rule of
 // InvariantChecker after each key, paste, deletion, focus change and tab switch. The fuzzer's
 // inputs, its seed corpus and the regression tests of its findings are such lists.

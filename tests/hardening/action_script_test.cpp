@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The fuzzer's seed corpus and every input with which it found a fault, replayed through the
 // rules of InvariantChecker in every build, so that a fault once found stays fixed.
 #include "tests/hardening/action_script.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Every bad input of the catalogue through every field of both pages, typed key by key and
 // pasted: no rule of InvariantChecker breaks after any key, and where the outcome can be worked
 // out by hand every field shows it.

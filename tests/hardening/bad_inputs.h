@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The catalogue of bad inputs: texts no converter expects a user to type or paste, each with
 // what it reads as, worked out by hand. Shared by the catalogue's tests and the benchmarks.
 // It runs nothing.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The rules that hold after every user action, whatever the user typed or pasted: every
 // cascade ends after a bounded number of writes; every text the program writes is a number in
 // its field's notation (or "No Value"), never "inf", "nan" or a decimal comma, and bounded in

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The checker itself: after a field is corrupted behind the pages' back (its text changed with
 // the register elsewhere, so no handler answers), the next check names that field. A checker
 // that passed everything would make the catalogue and the fuzzer prove nothing.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The locale matrix: every locale of it is installed, since a missing one would quietly run as
 // the C locale and prove nothing, and under each the pages show the very texts they show
 // under the C locale, whatever goes into whichever field.

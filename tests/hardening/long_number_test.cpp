@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Integer texts far longer than any 32-bit value: the reader stops doing arithmetic after the
 // first 32 significant digits, which must not change what it reads, wherever the leading
 // zeros and the sign stand.

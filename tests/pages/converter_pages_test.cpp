@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Creating the pages starts the program with no field active. The two pages share one
 // active-field register: a code set on one page keeps the other page's handlers quiet until
 // one of its own fields is focused.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // End-to-end tests of the desktop window: real widgets, typed into with QTest, under the
 // offscreen platform. Expected texts are worked out by hand from the conversions.
 #include "app/qt/converter_dlg.h"

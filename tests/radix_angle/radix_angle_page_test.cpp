@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The number and angle page driven as the user drives it: focus a field, type over its text,
 // and compare every field of the window afterwards.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 #include "pages/radix_angle/reduce_interval.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Labels too narrow for their text grow to the right into free space, and only there.
 #include "res/dialog_layout.h"
 

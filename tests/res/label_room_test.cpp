@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Labels that free space cannot hold push the controls after them, and the dialog, wider.
 #include "res/label_room.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The choice of language and the shipped translations' completeness.
 #include "res/translations.h"
 

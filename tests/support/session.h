@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Runs a script against freshly started pages, as the script driver does, and returns the
 // texts of the final `dump`: field name -> text, plus "active" -> the register's code.
 #ifndef MENSORATOR_TESTS_SUPPORT_SESSION_H

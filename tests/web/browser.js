@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Opens mensorator.html in Debian's headless Chromium through the DevTools protocol
 // (puppeteer-core over a pipe), and plays the user's actions on it with real key and mouse
 // events: the one simulator of the user for the browser tests and the page's benchmark.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Runs every golden script (tests/golden/**/NAME.script with NAME.expected) in the page, as a
 // user would: each `type` and `append` key by key, each `paste` through the clipboard, and
 // compares the fields' texts at every `dump` with the script driver's expected output.

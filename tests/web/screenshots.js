@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Saves screenshots of the page's two tabs and its About box into the folder named by the
 // first argument, typing into the fields as a user would (the same values as the desktop
 // screenshots). Run by tools/screenshots-web.

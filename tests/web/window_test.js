@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // The page's window as a user meets it: tabs, fields and their accessible names, Escape,
 // Enter, the About box, the caret, and loading with no network, from disk and over HTTP.
 'use strict';

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // A minimal test recorder for the Windows self-test, which has no test framework: records
 // failed expectations with their context and reports them at the end.
 #ifndef MENSORATOR_TESTS_WIN32_CHECK_H

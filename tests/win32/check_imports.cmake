@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Mensorator developers
+# SPDX-License-Identifier: MIT
+
 # Fails unless EXE imports only DLLs that every Windows has.
 cmake_minimum_required(VERSION 3.25)
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Checks the resources compiled into the running program against the program's own data:
 // each dialog template control by control against the C++ templates built from the same
 // .def files, the menu string and the icon's images.

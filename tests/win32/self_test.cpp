@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // mensorator-win32-test [DPI]: opens the program's real main window and uses it as a person
 // would: by window messages, focuses fields, types keys, clicks tabs, opens the About box from
 // the window menu, presses Enter and Escape; then by real keyboard input (SendInput, through

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // mensorator-script: drives the program's pages headless from a script, for tests,
 // automation and bug reports. Usage: mensorator-script [SCRIPT]; without SCRIPT it reads
 // standard input.

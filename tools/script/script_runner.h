@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 // Runs a script of user actions against the program's pages, headless: focus a field, type,
 // append, paste, delete, and dump every field's text.
 //

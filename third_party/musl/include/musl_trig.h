@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
 /* musl's double-precision trigonometric functions, under names of their own (a musl_ prefix)
    so that they stand beside the C library's sin, cos, ... rather than replace them. */
 #ifndef MUSL_TRIG_H
