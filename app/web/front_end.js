@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 // The page's front end, run before the program's runtime starts (emcc --pre-js). It lays the
-// window out from the dialog templates the program describes, in dialog units measured from
-// the page's font; tells the pages when an edit field gains the focus and when the user
-// changes its text; and shows every text a page writes at once, nested as the writes happen.
-// It decides nothing about the fields' texts: the cascade lives in the pages.
+// window out from the dialog templates the program describes in the browser's preferred
+// language, in dialog units measured from the page's font, with the room the program makes for
+// the labels' measured texts; tells the pages when an edit field gains the focus and when the
+// user changes its text; and shows every text a page writes at once, nested as the writes
+// happen. It decides nothing about the fields' texts: the cascade lives in the pages.
 
 /** Edit field elements by control identifier. */
 const fieldElements = new Map();
@@ -23,7 +24,59 @@ function measureDialogUnits(font) {
   // Rounds halves up, as the dialog manager scales units (every value here is positive).
   const scale = (units, base, per) => Math.floor((units * base + per / 2) / per);
   const baseX = (twiceAverage + 1) >> 1;
-  return {x: (units) => scale(units, baseX, 4), y: (units) => scale(units, height, 8)};
+  return {
+    baseX,
+    x: (units) => scale(units, baseX, 4),
+    y: (units) => scale(units, height, 8),
+  };
+}
+
+/** Passes `text` to the program as a zero-terminated UTF-8 string for `use`'s call. */
+function withUTF8(text, use) {
+  const size = lengthBytesUTF8(text) + 1;
+  const pointer = _malloc(size);
+  stringToUTF8(text, pointer, size);
+  try {
+    return use(pointer);
+  } finally {
+    _free(pointer);
+  }
+}
+
+/** `text` in the language the page shows. */
+function translate(text) {
+  return withUTF8(text, (source) => UTF8ToString(_mensorator_translate(source)));
+}
+
+/**
+ * Places the controls of `dialogs` (numbered as the program numbers them) so that every
+ * label shows its whole text in `font`: the program makes room from the labels' widths.
+ */
+function makeRoomForLabels(dialogs, font, units) {
+  const context = document.createElement('canvas').getContext('2d');
+  context.font = font;
+  const textWidth = (text) =>
+      Math.max(...text.split('\n').map((line) => Math.ceil(context.measureText(line).width)));
+  const widened = dialogs.map((dialog, index) => {
+    const templateWidth = dialog.cx;
+    const widths = dialog.controls.map((c) => (c.kind === 'label' ? textWidth(c.text) : 0));
+    const pointer = _malloc(4 * widths.length);
+    HEAP32.set(widths, pointer >> 2);
+    const layout =
+        JSON.parse(UTF8ToString(_mensorator_layout(index, pointer, widths.length, units.baseX)));
+    _free(pointer);
+    Object.assign(dialog, {cx: layout.cx, cy: layout.cy});
+    dialog.controls.forEach((control, i) => Object.assign(control, layout.controls[i]));
+    return dialog.cx - templateWidth;
+  });
+  // The window grows with its widest page: the controls reaching furthest right stretch.
+  const main = dialogs[0];
+  const extra = Math.max(0, ...widened.slice(2));
+  const right = Math.max(...main.controls.map((control) => control.x + control.cx));
+  for (const control of main.controls) {
+    if (control.x + control.cx === right) control.cx += extra;
+  }
+  main.cx += extra;
 }
 
 function placeElement(element, control, units) {
@@ -126,11 +179,7 @@ function buildControls(dialog, host, units, prefix) {
 
 /** Sends the user's text of `field` to its page. */
 function sendEdit(controlId, field) {
-  const size = lengthBytesUTF8(field.value) + 1;
-  const text = _malloc(size);
-  stringToUTF8(field.value, text, size);
-  _mensorator_edit(controlId, text);
-  _free(text);
+  withUTF8(field.value, (text) => _mensorator_edit(controlId, text));
 }
 
 /**
@@ -196,7 +245,7 @@ function buildTabs(control, description, units, host) {
     Object.assign(tab, {type: 'button', id: `tab-${index}`});
     tab.setAttribute('role', 'tab');
     tab.setAttribute('aria-controls', `page-${index}`);
-    tab.textContent = decoder.decode(Uint8Array.from(description.tabs[index] || []));
+    tab.textContent = translate(decoder.decode(Uint8Array.from(description.tabs[index] || [])));
     tab.addEventListener('click', () => select(index, false));
     strip.append(tab);
     tabs.push(tab);
@@ -273,6 +322,8 @@ function buildWindow(description) {
   const font = `${description.pointSize}pt "${description.font}", ${faces}`;
   root.style.font = font;
   const units = measureDialogUnits(font);
+  root.lang = description.language;
+  makeRoomForLabels([description.main, description.about, ...description.pages], font, units);
 
   document.title = description.main.caption;
   document.getElementById('caption').textContent = description.main.caption;
@@ -299,7 +350,8 @@ Module.showFieldText = (controlId, text) => {
 };
 
 Module.onRuntimeInitialized = () => {
-  buildWindow(JSON.parse(UTF8ToString(_mensorator_window())));
+  const languages = navigator.languages.join('\n');
+  buildWindow(JSON.parse(withUTF8(languages, (tags) => UTF8ToString(_mensorator_window(tags)))));
   _mensorator_start();
   // From here the fields accept input: the browser tests and the benchmark wait for this.
   performance.mark('mensorator-ready');

@@ -9,7 +9,9 @@
 #include "fields/active_field.h"
 #include "res/dialog_template.h"
 #include "res/field_labels.h"
+#include "res/label_room.h"
 #include "res/strings.h"
+#include "res/translations.h"
 
 namespace {
 
@@ -65,12 +67,13 @@ std::string FieldElementId(int controlId) {
   return {};
 }
 
-void AppendControl(std::string& json, const DialogTemplate& dialog, std::size_t index) {
+void AppendControl(std::string& json, const DialogTemplate& dialog, std::size_t index,
+                   std::string_view language) {
   const ControlTemplate& control = dialog.controls[index];
   json += "{\"kind\":";
   AppendString(json, KindName(control.kind));
   json += ",\"text\":";
-  AppendString(json, control.text);
+  AppendString(json, Translate(language, control.text));
   for (const auto& [key, value] : {std::pair{"id", control.id},
                                    {"x", control.x},
                                    {"y", control.y},
@@ -94,9 +97,9 @@ void AppendControl(std::string& json, const DialogTemplate& dialog, std::size_t 
   json += '}';
 }
 
-void AppendDialog(std::string& json, const DialogTemplate& dialog) {
+void AppendDialog(std::string& json, const DialogTemplate& dialog, std::string_view language) {
   json += "{\"caption\":";
-  AppendString(json, dialog.caption);
+  AppendString(json, Translate(language, dialog.caption));
   json += ',';
   AppendNumber(json, "cx", dialog.cx);
   json += ',';
@@ -104,20 +107,28 @@ void AppendDialog(std::string& json, const DialogTemplate& dialog) {
   json += ",\"controls\":[";
   for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
     if (i > 0) json += ',';
-    AppendControl(json, dialog, i);
+    AppendControl(json, dialog, i, language);
   }
   json += "]}";
 }
 
 }  // namespace
 
-std::string DescribeWindow(ConverterPages& pages) {
-  std::string json = "{\"font\":";
+std::vector<const DialogTemplate*> WindowDialogs(ConverterPages& pages) {
+  std::vector<const DialogTemplate*> dialogs{&kMainDialogTemplate, &kAboutBoxTemplate};
+  for (const CFieldPage* page : pages.All()) dialogs.push_back(&page->Template());
+  return dialogs;
+}
+
+std::string DescribeWindow(ConverterPages& pages, std::string_view language) {
+  std::string json = "{\"language\":";
+  AppendString(json, language);
+  json += ",\"font\":";
   AppendString(json, kDialogFontFace);
   json += ',';
   AppendNumber(json, "pointSize", kDialogFontPointSize);
   json += ",\"aboutEntry\":";
-  AppendString(json, kAboutBoxMenuText);
+  AppendString(json, Translate(language, kAboutBoxMenuText));
   json += ",\"tabs\":[";
   for (std::size_t i = 0; i < std::size(kTabTextsCp932); ++i) {
     json += i > 0 ? ",[" : "[";
@@ -130,14 +141,45 @@ std::string DescribeWindow(ConverterPages& pages) {
     json += ']';
   }
   json += "],\"main\":";
-  AppendDialog(json, kMainDialogTemplate);
+  AppendDialog(json, kMainDialogTemplate, language);
   json += ",\"about\":";
-  AppendDialog(json, kAboutBoxTemplate);
+  AppendDialog(json, kAboutBoxTemplate, language);
   json += ",\"pages\":[";
   std::string_view separator;
   for (const CFieldPage* page : pages.All()) {
     json += separator;
-    AppendDialog(json, page->Template());
+    AppendDialog(json, page->Template(), language);
+    separator = ",";
+  }
+  json += "]}";
+  return json;
+}
+
+std::string DescribeLayout(const DialogTemplate& dialog, std::span<const int> labelPixels,
+                           int baseX) {
+  // Japanese texts fit their boxes or the free space beside them, so a Japanese page keeps
+  // the template's places; longer translations make room for themselves.
+  const DialogLayout layout = MakeRoomForLabels(dialog, [&](const ControlTemplate& label) {
+    const auto index = static_cast<std::size_t>(&label - dialog.controls.data());
+    return index < labelPixels.size() ? DialogUnitsCoveringX(labelPixels[index], baseX) : 0;
+  });
+  std::string json = "{";
+  AppendNumber(json, "cx", layout.cx);
+  json += ',';
+  AppendNumber(json, "cy", layout.cy);
+  json += ",\"controls\":[";
+  std::string_view separator;
+  for (const DialogRect& rect : layout.controls) {
+    json += separator;
+    json += '{';
+    AppendNumber(json, "x", rect.x);
+    json += ',';
+    AppendNumber(json, "y", rect.y);
+    json += ',';
+    AppendNumber(json, "cx", rect.cx);
+    json += ',';
+    AppendNumber(json, "cy", rect.cy);
+    json += '}';
     separator = ",";
   }
   json += "]}";

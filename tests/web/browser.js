@@ -33,6 +33,8 @@ async function launchBrowser() {
       '--disable-component-update',
       '--disable-sync',
       '--font-render-hinting=none',
+      // The tests' user prefers Japanese, the page's own language, unless a test says otherwise.
+      '--accept-lang=ja',
     ],
   });
   return {

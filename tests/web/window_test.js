@@ -218,3 +218,94 @@ test('the page loads nothing from the network, from disk and over HTTP', async (
   assert.deepEqual(requests.filter((u) => !u.startsWith('data:')), [url]);
   assert.equal(await page.$eval('#IDC_COS', (f) => f.value), '1');
 });
+
+/** A new page that opens with `languages` as the browser's preferred languages. */
+async function openPageIn(t, languages) {
+  const other = await session.browser.newPage();
+  t.after(() => other.close());
+  await other.evaluateOnNewDocument((tags) => {
+    Object.defineProperty(navigator, 'languages', {get: () => tags});
+  }, languages);
+  await openPage(other);
+  return other;
+}
+
+// Every text a person reads: tabs, labels, the group box, the About box and its entry, and
+// whether each label's text fits its box (measured on its shown page or in the open box).
+async function shownTexts(other) {
+  const labels = [];
+  const measure = () =>
+      other.$$eval('.label', (elements) => elements.filter((e) => e.offsetParent).map((element) => {
+        const range = document.createRange();
+        range.selectNodeContents(element);
+        const fits = range.getBoundingClientRect().width <= element.getBoundingClientRect().width;
+        return [element.textContent, fits];
+      }));
+  for (const index of [0, 1]) {
+    await other.click(`#tab-${index}`);
+    labels.push(...await measure());
+  }
+  await other.keyboard.press('F1');
+  labels.push(...await measure());
+  const about = await other.$eval('#about', (box) => box.innerText);
+  await other.keyboard.press('Escape');
+  return {
+    tabs: await other.$$eval('[role="tab"]', (tabs) => tabs.map((tab) => tab.textContent)),
+    labels,
+    group: await other.$eval('.group', (group) => group.textContent),
+    about,
+    entry: await other.$eval('#about-button', (b) => [b.title, b.getAttribute('aria-label')]),
+    lang: await other.evaluate(() => document.documentElement.lang),
+  };
+}
+
+test('an English preference shows English texts whole, a Japanese one Japanese', async (t) => {
+  for (const [languages, tabs, lang, names] of [
+           [
+             ['en-US', 'ja'], ['Numbers and Angles', 'Distance and Angle'], 'en',
+             [
+               ['IDC_HEX', 'Hexadecimal'], ['IDC_START_X', 'Start X'], ['IDC_END_Z', 'End Z'],
+               ['IDC_XY_DISTANCE', 'XY distance']
+             ]
+           ],
+           [
+             ['de-DE'], ['Numbers and Angles', 'Distance and Angle'], 'en',
+             [['IDC_START_Y', 'Start Y']]
+           ],
+           [
+             ['ja-JP', 'en'], ['基数変換・角度単位関連', '距離・角度'], 'ja',
+             [['IDC_HEX', '１６進数'], ['IDC_START_X', '始点 X'], ['IDC_END_Z', '終点 Z']]
+           ],
+           [[], ['基数変換・角度単位関連', '距離・角度'], 'ja', [['IDC_DEC', '１０進数']]],
+  ]) {
+    const other = await openPageIn(t, languages);
+    const shown = await shownTexts(other);
+    assert.deepEqual(shown.tabs, tabs, languages.join());
+    assert.equal(shown.lang, lang);
+    const japanese = /[\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]/;
+    const texts = [
+      ...shown.tabs, ...shown.labels.map(([text]) => text), shown.group, shown.about, ...shown.entry
+    ];
+    assert.deepEqual(shown.labels.filter(([, fits]) => !fits), [], languages.join());
+    if (lang === 'en') {
+      assert.deepEqual(texts.filter((text) => japanese.test(text)), [], languages.join());
+      assert.equal(shown.group, 'Trigonometry');
+      assert.match(shown.about, /About Mensorator/);
+      assert.deepEqual(shown.entry, ['About Mensorator...', 'About Mensorator...']);
+    } else {
+      // Laid out as the page of the Japanese browser is.
+      const places = (p) => p.$$eval('.control', (cs) => cs.map((c) => c.style.cssText));
+      assert.deepEqual(await places(other), await places(page));
+      assert.equal(shown.group, '三角関数等');
+      assert.match(shown.about, /Mensoratorのﾊﾞｰｼﾞｮﾝ情報/);
+    }
+    for (const [id, name] of names) {
+      const index = await other.$eval(`#${id}`, (f) => f.closest('[role="tabpanel"]').id.at(-1));
+      await other.click(`#tab-${index}`);
+      const named = await other.$$(`aria/${name}[role="textbox"]`);
+      const ids = await Promise.all(named.map((field) => field.evaluate((f) => f.id)));
+      assert.deepEqual(ids, [id], name);
+    }
+    checkNoPageErrors(other);
+  }
+});
