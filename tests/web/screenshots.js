@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // Saves screenshots of the page's two tabs and its About box, in Japanese and in English, into
-// the folder named by the first argument, typing into the fields as a user would (the same values as the desktop
-// screenshots). Run by tools/screenshots-web.
+// the folder named by the first argument, typing into the fields as a user would (the same
+// values as the desktop screenshots). Run by tools/screenshots-web.
 'use strict';
 
 const path = require('node:path');
