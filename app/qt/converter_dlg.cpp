@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QTabBar>
 #include <algorithm>
-#include <iterator>
 #include <memory>
 
 #include "app/qt/about_dlg.h"
@@ -39,10 +38,8 @@ void CConverterDlg::OnInitDialog() {
   // happen; afterwards every field is shown once more, the ones no write touched included.
   for (CFieldPage* page : m_pages.All()) {
     auto* widget = new CPageWidget(*page, font());
-    const auto index = m_pageWidgets.size();
-    const QString text =
-        index < std::size(kTabTextsCp932) ? Tr(DecodeCp932(kTabTextsCp932[index])) : QString();
-    m_tab->addTab(widget, text);
+    // One tab text per page, checked where the pages are declared.
+    m_tab->addTab(widget, Tr(DecodeCp932(kTabTextsCp932[m_pageWidgets.size()])));
     m_pageWidgets.push_back(widget);
     connect(widget, &CPageWidget::Cancelled, this,
             [this] { m_tab->tabBar()->setFocus(Qt::OtherFocusReason); });
