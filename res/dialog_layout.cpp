@@ -7,14 +7,6 @@
 
 namespace {
 
-bool IsLabel(const ControlTemplate& control) {
-  return control.kind == ControlKind::Label || control.kind == ControlKind::LabelNoPrefix;
-}
-
-bool RowsOverlap(const ControlTemplate& a, const ControlTemplate& b) {
-  return a.y < b.y + b.cy && b.y < a.y + a.cy;
-}
-
 // The right edge a label may grow to: the dialog's width, the left edge of the first control
 // to its right on its rows, and the right edge of a control that encloses it (a group box).
 int FreeRightEdge(const DialogTemplate& dialog, const ControlTemplate& label) {
@@ -36,7 +28,7 @@ std::vector<DialogRect> FitLabels(const DialogTemplate& dialog, const LabelWidth
   rects.reserve(dialog.controls.size());
   for (const ControlTemplate& control : dialog.controls) {
     DialogRect rect{control.x, control.y, control.cx, control.cy};
-    if (IsLabel(control)) {
+    if (IsLabel(control.kind)) {
       const int needed = labelWidth(control);
       if (needed > control.cx)
         rect.cx =

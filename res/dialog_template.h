@@ -31,6 +31,18 @@ struct ControlTemplate {
   int x, y, cx, cy;       // dialog units
 };
 
+// Whether a control of `kind` is a static text, with or without access-key processing.
+inline bool IsLabel(ControlKind kind) {
+  return kind == ControlKind::Label || kind == ControlKind::LabelNoPrefix;
+}
+
+// Whether two boxes in dialog units (controls or their laid-out rectangles) share a row: their
+// vertical extents overlap.
+template <class Box>
+bool RowsOverlap(const Box& a, const Box& b) {
+  return a.y < b.y + b.cy && b.y < a.y + a.cy;
+}
+
 struct DialogTemplate {
   int id;
   std::string_view caption;  // UTF-8; empty for a page

@@ -7,16 +7,12 @@
 
 namespace {
 
-bool SameRow(const ControlTemplate& a, const ControlTemplate& b) {
-  return a.y < b.y + b.cy && b.y < a.y + a.cy;
-}
-
 // The labels of the edit field's row that start left of it, left to right.
 std::vector<std::size_t> RowLabels(const DialogTemplate& dialog, const ControlTemplate& edit) {
   std::vector<std::size_t> labels;
   for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
     const ControlTemplate& control = dialog.controls[i];
-    if (control.kind == ControlKind::Label && control.x < edit.x && SameRow(control, edit))
+    if (control.kind == ControlKind::Label && control.x < edit.x && RowsOverlap(control, edit))
       labels.push_back(i);
   }
   std::sort(labels.begin(), labels.end(), [&](std::size_t a, std::size_t b) {

@@ -7,14 +7,6 @@
 
 namespace {
 
-bool IsLabel(ControlKind kind) {
-  return kind == ControlKind::Label || kind == ControlKind::LabelNoPrefix;
-}
-
-bool RowsOverlap(const DialogRect& a, const DialogRect& b) {
-  return a.y < b.y + b.cy && b.y < a.y + a.cy;
-}
-
 template <class Rects>
 int RightEdge(const Rects& rects) {
   int right = 0;
