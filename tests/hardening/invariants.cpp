@@ -241,9 +241,16 @@ void InvariantChecker::CheckAngle(UserSession& session, std::vector<std::string>
     broken.push_back("tangent \"" + session.Text(IDC_TAN) + "\" at " + session.Text(IDC_DEGREE) +
                      " degrees");
   else if (!rightAngle) {
-    // Near a right angle the tangent grows as 1 + tan^2 per radian of error in the factor.
-    const double tangent = std::tan(radians);
-    expect(IDC_TAN, tangent, 1e-8 + 1e-9 * (1 + tangent * tangent));
+    // The program's degree factor differs from the exact one by under 1e-12 radians per
+    // degree, which so near a right angle can move the tangent's pole past the angle. The
+    // tangent shown must lie between the tangents that far either side of the angle; when a
+    // pole lies between them, any value fits.
+    const double slack = 1e-12 * (1 + std::fabs(degrees));
+    const double below = std::tan(radians - slack);
+    const double above = std::tan(radians + slack);
+    if (below <= above)  // one branch, where the tangent rises
+      expect(IDC_TAN, (below + above) / 2,
+             (above - below) / 2 + 1e-8 + 1e-12 * std::max(-below, above));
   }
 }
 
