@@ -248,7 +248,7 @@ TEST_P(BadInputTest, EveryFieldSurvivesIt) {
   }
 }
 
-std::string CaseName(const testing::TestParamInfo<BadInputTest::ParamType>& info) {
+std::string BadInputName(const testing::TestParamInfo<BadInputTest::ParamType>& info) {
   return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name;
 }
 
@@ -262,6 +262,6 @@ std::vector<BadInputTest::ParamType> Cases() {
   return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, BadInputTest, testing::ValuesIn(Cases()), CaseName);
+INSTANTIATE_TEST_SUITE_P(Catalogue, BadInputTest, testing::ValuesIn(Cases()), BadInputName);
 
 }  // namespace

@@ -47,7 +47,9 @@ TEST_P(InvariantCheckerTest, NamesTheCorruptedField) {
   EXPECT_THAT(checker.Check(session), testing::Contains(testing::HasSubstr(c.reported)));
 }
 
-std::string CaseName(const testing::TestParamInfo<Corruption>& info) { return info.param.name; }
+std::string CorruptionName(const testing::TestParamInfo<Corruption>& info) {
+  return info.param.name;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, InvariantCheckerTest,
@@ -71,6 +73,6 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{"BearingWrong", "END_Y", "4", "XY_ANGLE", "180.000000", "bearing"},
         Corruption{"ElevationBelowALevelPoint", "END_Z", "5", "ELEVATION", "-90.000000",
                    "elevation"}),
-    CaseName);
+    CorruptionName);
 
 }  // namespace

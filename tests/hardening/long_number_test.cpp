@@ -34,7 +34,7 @@ TEST_P(LongNumberTest, ReadsAsTheShortSpelling) {
   EXPECT_EQ(end, c.text.size());  // every digit counts, the "z" does not
 }
 
-std::string CaseName(const testing::TestParamInfo<LongCase>& info) { return info.param.name; }
+std::string LongCaseName(const testing::TestParamInfo<LongCase>& info) { return info.param.name; }
 
 INSTANTIATE_TEST_SUITE_P(
     ReadLong, LongNumberTest,
@@ -50,6 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
         LongCase{"ZerosThenOctal", kZeros + "17777777777", 8, 2147483647},
         LongCase{"ThirtyThreeDigitsDecimal", "1" + std::string(32, '0'), 10, 2147483647},
         LongCase{"DigitsPastThe32nd", "1" + std::string(100000, '9'), 10, 2147483647}),
-    CaseName);
+    LongCaseName);
 
 }  // namespace
