@@ -12,3 +12,15 @@ std::optional<ActiveFieldInfo> FindActiveField(std::string_view name) {
   if (found == std::end(kActiveFields)) return std::nullopt;
   return *found;
 }
+
+const ActiveFieldInfo* FieldOfCode(std::int32_t code) {
+  for (const ActiveFieldInfo& field : kActiveFields)
+    if (field.code == code) return &field;
+  return nullptr;
+}
+
+const ActiveFieldInfo* FieldOfControl(int controlId) {
+  for (const ActiveFieldInfo& field : kActiveFields)
+    if (field.controlId == controlId) return &field;
+  return nullptr;
+}

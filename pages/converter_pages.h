@@ -9,12 +9,10 @@
 
 #include <array>
 #include <cstddef>
-#include <iterator>
 
 #include "fields/field_page.h"
 #include "pages/distance_angle/distance_angle_page.h"
 #include "pages/radix_angle/radix_angle_page.h"
-#include "res/strings.h"
 
 struct ConverterPages {
   CRadixAnglePage radixAngle;
@@ -30,8 +28,5 @@ struct ConverterPages {
   // The page that holds edit field `controlId`, or nullptr.
   CFieldPage* PageOf(int controlId);
 };
-
-// Tab i shows page i of All() and text i: a front end may index the texts by page.
-static_assert(std::size(kTabTextsCp932) == ConverterPages::kCount, "one tab text per page");
 
 #endif

@@ -11,6 +11,8 @@
 #ifndef MENSORATOR_RES_DIALOGS_H
 #define MENSORATOR_RES_DIALOGS_H
 
+#include "mensorator_version.h"
+
 // UTF-8 texts; the resource script reads them as such (#pragma code_page(65001)).
 #define DIALOG_FONT_POINT_SIZE 9
 #define DIALOG_FONT_FACE "ＭＳ Ｐゴシック"

@@ -117,10 +117,6 @@
         <translation>About Mensorator</translation>
     </message>
     <message>
-        <source>Mensorator Version 0.40</source>
-        <translation>Mensorator Version 0.40</translation>
-    </message>
-    <message>
         <source>Copyright (C) 2004 Mensorator
 2004/08/29</source>
         <translation>Copyright (C) 2004 Mensorator

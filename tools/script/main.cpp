@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "mensorator_version.h"
 #include "tools/script/script_runner.h"
 
 namespace {

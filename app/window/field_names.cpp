@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Mensorator developers
 // SPDX-License-Identifier: MIT
 
-#include "res/field_labels.h"
+#include "app/window/field_names.h"
 
 #include <algorithm>
+
+#include "app/window/language.h"
+#include "fields/active_field.h"
 
 namespace {
 
@@ -39,11 +42,17 @@ std::vector<std::size_t> FieldNameLabels(const DialogTemplate& dialog, std::size
   return {labels.back()};
 }
 
-std::string FieldAccessibleName(const DialogTemplate& dialog, std::size_t editIndex) {
+std::string FieldAccessibleName(const DialogTemplate& dialog, std::size_t editIndex,
+                                std::string_view language) {
   std::string name;
   for (const std::size_t label : FieldNameLabels(dialog, editIndex)) {
     if (!name.empty()) name += ' ';
-    name += dialog.controls[label].text;
+    name += Translate(language, dialog.controls[label].text);
   }
   return name;
+}
+
+std::string FieldObjectName(int controlId) {
+  const ActiveFieldInfo* field = FieldOfControl(controlId);
+  return field != nullptr ? "IDC_" + std::string(field->name) : std::string();
 }

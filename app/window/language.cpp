@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Mensorator developers
 // SPDX-License-Identifier: MIT
 
-#include "res/translations.h"
+#include "app/window/language.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "res/dialog_template.h"
 #include "res/strings.h"
+#include "res/translations.h"
 
 namespace {
 
@@ -49,11 +50,13 @@ std::string_view Translate(std::string_view language, std::string_view source) {
 
 std::vector<std::string_view> TranslatableTexts() {
   std::vector<std::string_view> texts{kAboutBoxMenuText, kAboutBoxTemplate.caption};
+  texts.insert(texts.end(), std::begin(kTabTexts), std::end(kTabTexts));
   for (const DialogTemplate* dialog : {&kAboutBoxTemplate, &kMainDialogTemplate,
                                        &kPageRadixAngleTemplate, &kPageDistanceAngleTemplate}) {
     for (const ControlTemplate& control : dialog->controls) {
       // The tab control's template text is never shown: its items replace it.
-      if (control.text.empty() || control.kind == ControlKind::Tab) continue;
+      if (control.text.empty() || control.kind == ControlKind::Tab || control.text == kVersionText)
+        continue;
       if (std::find(texts.begin(), texts.end(), control.text) == texts.end())
         texts.push_back(control.text);
     }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // Labels too narrow for their text grow to the right into free space, and only there.
-#include "res/dialog_layout.h"
+#include "app/window/dialog_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -69,12 +69,5 @@ INSTANTIATE_TEST_SUITE_P(Labels, FitLabelsTest, testing::ValuesIn(kCases),
                              if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
                            return name;
                          });
-
-TEST(DialogUnitsCoveringXTest, RoundsUp) {
-  EXPECT_EQ(DialogUnitsCoveringX(0, 7), 0);
-  EXPECT_EQ(DialogUnitsCoveringX(7, 7), 4);
-  EXPECT_EQ(DialogUnitsCoveringX(8, 7), 5);
-  EXPECT_EQ(DialogUnitsCoveringX(35, 6), 24);
-}
 
 }  // namespace

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // The choice of language and the shipped translations' completeness.
-#include "res/translations.h"
+#include "app/window/language.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "res/strings.h"
+#include "res/translations.h"
 
 namespace {
 
@@ -35,7 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
                     LanguageRow{"BritishPosixName", {"en_GB"}, "en"},
                     LanguageRow{"GermanFallsBackToEnglish", {"de-DE", "de"}, "en"},
                     LanguageRow{"JapaneseSecondToUntranslated", {"de", "ja"}, "ja"},
-                    LanguageRow{"CSecondCountsForNothing", {"de", "C"}, "en"}),
+                    LanguageRow{"CSecondCountsForNothing", {"de", "C"}, "en"},
+                    LanguageRow{"CWithAnEncodingIsUnset", {"C.UTF-8"}, "ja"},
+                    LanguageRow{"GermanWithAnEncoding", {"de_DE.UTF-8"}, "en"},
+                    LanguageRow{"RegionFirstThenJapanese", {"en-GB", "ja"}, "en"}),
     [](const testing::TestParamInfo<LanguageRow>& info) { return info.param.name; });
 
 // Hiragana, katakana, CJK ideographs and full-width forms, as UTF-8 of U+3000 and above.

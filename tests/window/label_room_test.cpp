@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: MIT
 
 // Labels that free space cannot hold push the controls after them, and the dialog, wider.
-#include "res/label_room.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string_view>
+
+#include "app/window/dialog_layout.h"
 
 namespace {
 
@@ -43,6 +43,23 @@ const RoomCase kCases[] = {
      {{5, {11, 57, 40, 9}}, {6, {51, 57, 65, 12}}, {4, {5, 45, 200, 40}}},
      212},
     {"DialogGrowsForTheLastLabel", {{"edge", 30}}, {{7, {180, 9, 30, 8}}}, 217},
+    // The first page's shape: the column's fields move by the widest need, once.
+    {"StackedLabelsMoveTheirFieldsByTheWidestNeed",
+     {{"hex", 40}, {"bin", 30}},
+     {{0, {7, 9, 40, 10}},
+      {1, {47, 7, 110, 12}},
+      {2, {7, 29, 30, 10}},
+      {3, {47, 27, 165, 12}},
+      {7, {196, 9, 10, 8}}},
+     219},
+    {"StackedLabelsWiderBelow",
+     {{"hex", 30}, {"bin", 40}},
+     {{0, {7, 9, 30, 10}},
+      {1, {47, 7, 110, 12}},
+      {2, {7, 29, 40, 10}},
+      {3, {47, 27, 165, 12}},
+      {7, {186, 9, 10, 8}}},
+     219},
 };
 
 class MakeRoomTest : public testing::TestWithParam<RoomCase> {};
@@ -64,6 +81,14 @@ TEST_P(MakeRoomTest, MovesWhatIsRightOfTheLabel) {
   }
   EXPECT_EQ(layout.cx, room.cx);
   EXPECT_EQ(layout.cy, kDialog.cy);
+}
+
+TEST(WidenTest, StretchesWhatReachesFurthestRight) {
+  DialogLayout layout{{{5, 5, 205, 165}, {10, 10, 20, 8}}, 214, 175};
+  Widen(layout, 12);
+  EXPECT_EQ(layout, (DialogLayout{{{5, 5, 217, 165}, {10, 10, 20, 8}}, 226, 175}));
+  Widen(layout, 0);
+  EXPECT_EQ(layout.cx, 226);
 }
 
 INSTANTIATE_TEST_SUITE_P(Labels, MakeRoomTest, testing::ValuesIn(kCases),
