@@ -16,30 +16,30 @@
 #include "res/resource.h"
 
 // Every edit field of both pages: name, code, control identifier, the page it is on (in tab
-// order), its group of fields that convert into each other, and the text it starts with. Codes
-// 1-10 are the number and angle page's, 100-109 the distance and angle page's; the list is in
-// code order.
-#define MENSORATOR_ACTIVE_FIELDS(X)                            \
-  X(DEC, 1, IDC_DEC, 0, Integer, "0")                          \
-  X(HEX, 2, IDC_HEX, 0, Integer, "0")                          \
-  X(OCT, 3, IDC_OCT, 0, Integer, "0")                          \
-  X(BIN, 4, IDC_BIN, 0, Integer, "0")                          \
-  X(DEGREE, 5, IDC_DEGREE, 0, Angle, "0")                      \
-  X(RADIAN, 6, IDC_RADIAN, 0, Angle, "0")                      \
-  X(GRAD, 7, IDC_GRAD, 0, Angle, "0")                          \
-  X(SIN, 8, IDC_SIN, 0, Angle, "0")                            \
-  X(TAN, 9, IDC_TAN, 0, Angle, "0")                            \
-  X(COS, 10, IDC_COS, 0, Angle, "1")                           \
-  X(XY_ANGLE, 100, IDC_XY_ANGLE, 1, Measure, "0.000000")       \
-  X(ELEVATION, 101, IDC_ELEVATION, 1, Measure, "0.000000")     \
-  X(DISTANCE, 102, IDC_DISTANCE, 1, Measure, "0.000000")       \
-  X(XY_DISTANCE, 103, IDC_XY_DISTANCE, 1, Measure, "0.000000") \
-  X(START_X, 104, IDC_START_X, 1, Point, "0.000000")           \
-  X(START_Y, 105, IDC_START_Y, 1, Point, "0.000000")           \
-  X(START_Z, 106, IDC_START_Z, 1, Point, "0.000000")           \
-  X(END_X, 107, IDC_END_X, 1, Point, "0.000000")               \
-  X(END_Y, 108, IDC_END_Y, 1, Point, "0.000000")               \
-  X(END_Z, 109, IDC_END_Z, 1, Point, "0.000000")
+// order), what it holds, and the text it starts with. Codes 1-10 are the number and angle
+// page's, 100-109 the distance and angle page's; the list is in code order. Tests, the fuzzer's
+// rules and the guide read a field's page, kind and start text here.
+#define MENSORATOR_ACTIVE_FIELDS(X)                     \
+  X(DEC, 1, IDC_DEC, 0, Integer, "0")                   \
+  X(HEX, 2, IDC_HEX, 0, Integer, "0")                   \
+  X(OCT, 3, IDC_OCT, 0, Integer, "0")                   \
+  X(BIN, 4, IDC_BIN, 0, Integer, "0")                   \
+  X(DEGREE, 5, IDC_DEGREE, 0, Angle, "0")               \
+  X(RADIAN, 6, IDC_RADIAN, 0, Angle, "0")               \
+  X(GRAD, 7, IDC_GRAD, 0, Angle, "0")                   \
+  X(SIN, 8, IDC_SIN, 0, Angle, "0")                     \
+  X(TAN, 9, IDC_TAN, 0, Angle, "0")                     \
+  X(COS, 10, IDC_COS, 0, Angle, "1")                    \
+  X(XY_ANGLE, 100, IDC_XY_ANGLE, 1, Measure, "0")       \
+  X(ELEVATION, 101, IDC_ELEVATION, 1, Measure, "0")     \
+  X(DISTANCE, 102, IDC_DISTANCE, 1, Measure, "0")       \
+  X(XY_DISTANCE, 103, IDC_XY_DISTANCE, 1, Measure, "0") \
+  X(START_X, 104, IDC_START_X, 1, Point, "0")           \
+  X(START_Y, 105, IDC_START_Y, 1, Point, "0")           \
+  X(START_Z, 106, IDC_START_Z, 1, Point, "0")           \
+  X(END_X, 107, IDC_END_X, 1, Point, "0")               \
+  X(END_Y, 108, IDC_END_Y, 1, Point, "0")               \
+  X(END_Z, 109, IDC_END_Z, 1, Point, "0")
 
 enum ActiveField : std::int32_t {
   AF_NONE = 0,
@@ -51,8 +51,9 @@ enum ActiveField : std::int32_t {
 // The register itself: one process-wide value, AF_NONE until a field is first focused.
 inline std::int32_t g_activeField = AF_NONE;
 
-// The groups of fields that convert into each other: the integer in four radixes, the angle
-// with its functions, the two points, and the measures between them.
+// What a field holds: the integer in one of four radixes, the angle in a unit or as one of its
+// functions, a coordinate of one of the two points, or a measure between them. The integer
+// and the angle are each a group of their own; points and measures convert into each other.
 enum class FieldGroup { Integer, Angle, Point, Measure };
 
 struct ActiveFieldInfo {

@@ -130,19 +130,17 @@ Texts RadixOutcome(const BadInput& input) {
           {"BIN", InRadix(input.bin, 2)}};
 }
 
-bool IsRadix(const std::string& field) {
-  return field == "DEC" || field == "HEX" || field == "OCT" || field == "BIN";
-}
-bool IsCoordinate(const std::string& field) {
-  return field.starts_with("START_") || field.starts_with("END_");
-}
+FieldGroup GroupOf(const std::string& field) { return FindActiveField(field)->group; }
+bool IsRadix(const std::string& field) { return GroupOf(field) == FieldGroup::Integer; }
+bool IsCoordinate(const std::string& field) { return GroupOf(field) == FieldGroup::Point; }
 bool IsRangeReduced(const std::string& field) {
   return field == "DEGREE" || field == "RADIAN" || field == "GRAD" || field == "SIN" ||
          field == "COS";
 }
-int GroupOf(const std::string& field) {
-  if (IsRadix(field)) return 0;
-  return IsRangeReduced(field) || field == "TAN" ? 1 : 2;
+// Points and measures convert into each other: one group for what an input may change.
+int CascadeOf(const std::string& field) {
+  return GroupOf(field) == FieldGroup::Measure ? static_cast<int>(FieldGroup::Point)
+                                               : static_cast<int>(GroupOf(field));
 }
 
 // Whether range reduction may rewrite the field while the input goes in.
@@ -169,7 +167,7 @@ Texts ExpectedOthers(const std::string& field, const BadInput& input, bool paste
                     (pasted && input.floating == FloatReading::kZeroWhenPasted);
   if (zero) return IsCoordinate(field) ? kZeroMeasures : kZeroOutcome.at(field);
   // What the second page shows for a value beyond its range is its own choice.
-  if (pasted && input.floating == FloatReading::kInfinite && GroupOf(field) == 1)
+  if (pasted && input.floating == FloatReading::kInfinite && GroupOf(field) == FieldGroup::Angle)
     return InfiniteOutcome(field);
   return {};
 }
@@ -184,14 +182,14 @@ Texts ExpectedTexts(const std::string& field, const BadInput& input, bool pasted
   Texts expected;
   for (const ActiveFieldInfo& info : kActiveFields) {
     const std::string other(info.name);
-    const std::string start = info.code == AF_COS ? "1" : "0";
+    const std::string start(info.startText);
     if (!edited)
       expected[other] = start;
     else if (other == field) {
       if (!MayBeRewritten(field, input, pasted)) expected[other] = input.text;
     } else if (others.contains(other))
       expected[other] = others.at(other);
-    else if (GroupOf(other) != GroupOf(field) || !others.empty())
+    else if (CascadeOf(other) != CascadeOf(field) || !others.empty())
       expected[other] = start;
   }
   return expected;

@@ -130,8 +130,15 @@ double AsFloat(double value) {
 }  // namespace
 
 InvariantChecker::Group InvariantChecker::GroupOf(int controlId) {
-  if (FindRadixField(controlId)) return kRadix;
-  if (controlId >= IDC_DEGREE && controlId <= IDC_TAN) return kAngle;
+  switch (FieldOfControl(controlId)->group) {
+    case FieldGroup::Integer:
+      return kRadix;
+    case FieldGroup::Angle:
+      return kAngle;
+    case FieldGroup::Point:
+    case FieldGroup::Measure:
+      break;
+  }
   return kPoints;
 }
 
@@ -206,15 +213,17 @@ void InvariantChecker::CheckRadix(UserSession& session, std::vector<std::string>
 
 void InvariantChecker::CheckAngle(UserSession& session, std::vector<std::string>& broken) const {
   const int typed = m_lastEdited[kAngle];
-  constexpr int kAngleFields[] = {IDC_DEGREE, IDC_RADIAN, IDC_GRAD, IDC_SIN, IDC_COS, IDC_TAN};
+  std::vector<int> angleFields;
+  for (const ActiveFieldInfo& field : kActiveFields)
+    if (field.group == FieldGroup::Angle) angleFields.push_back(field.controlId);
   if (typed != 0 && typed != IDC_TAN && std::isinf(ReadDouble(session.Text(typed)))) {
-    for (int controlId : kAngleFields)
+    for (int controlId : angleFields)
       if (controlId != typed && session.Text(controlId) != kNoValue)
         broken.push_back("an infinite " + NameOf(typed) + " left " + NameOf(controlId) + " \"" +
                          session.Text(controlId) + "\"");
     return;
   }
-  for (int controlId : kAngleFields)
+  for (int controlId : angleFields)
     if (controlId != typed && controlId != IDC_TAN && session.Text(controlId) == kNoValue)
       broken.push_back(NameOf(controlId) + " shows No Value for a finite angle");
 
@@ -257,10 +266,13 @@ void InvariantChecker::CheckAngle(UserSession& session, std::vector<std::string>
 void InvariantChecker::CheckPoints(UserSession& session, std::vector<std::string>& broken) const {
   if (session.Pages().PageOf(IDC_START_X) == nullptr) return;
   const int edited = session.EditedField();
-  const bool coordinateEdited = edited >= IDC_START_X && edited <= IDC_END_Z;
+  const auto isCoordinate = [](int controlId) {
+    return FieldOfControl(controlId)->group == FieldGroup::Point;
+  };
+  const bool coordinateEdited = edited != 0 && isCoordinate(edited);
   for (const UserSession::Write& write : session.Writes()) {
-    const bool coordinate = write.controlId >= IDC_START_X && write.controlId <= IDC_END_Z;
-    const bool start = write.controlId <= IDC_START_Z && coordinate;
+    const bool coordinate = isCoordinate(write.controlId);
+    const bool start = coordinate && FieldOfControl(write.controlId)->name.starts_with("START_");
     if ((coordinateEdited && coordinate) || start)
       broken.push_back("editing " + NameOf(edited) + " wrote the coordinate " +
                        NameOf(write.controlId));

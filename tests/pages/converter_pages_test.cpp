@@ -29,8 +29,7 @@ TEST(ConverterPagesStartTest, PagesCreatedWhileAFieldIsActiveStartAsAtProgramSta
     pages.Create();
     EXPECT_EQ(g_activeField, AF_NONE);
     for (const ActiveFieldInfo& field : kActiveFields)
-      EXPECT_EQ(pages.PageOf(field.controlId)->FieldText(field.controlId),
-                field.code == AF_COS ? "1" : "0")
+      EXPECT_EQ(pages.PageOf(field.controlId)->FieldText(field.controlId), field.startText)
           << field.name;
   }
 }
@@ -40,7 +39,7 @@ TEST_F(ConverterPagesTest, EveryEditFieldBelongsToExactlyOnePage) {
     SCOPED_TRACE(field.name);
     CFieldPage* page = pages.PageOf(field.controlId);
     ASSERT_NE(page, nullptr);
-    EXPECT_EQ(page == &pages.radixAngle, field.code < AF_XY_ANGLE);
+    EXPECT_EQ(page, pages.All()[static_cast<std::size_t>(field.page)]);
   }
   EXPECT_EQ(pages.PageOf(IDC_TAB), nullptr);
 }
