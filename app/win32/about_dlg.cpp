@@ -3,7 +3,6 @@
 
 #include "app/win32/about_dlg.h"
 
-#include "app/win32/center_window.h"
 #include "res/resource.h"
 
 void CAboutDlg::DoModal(HWND owner) {
@@ -19,7 +18,6 @@ INT_PTR CALLBACK CAboutDlg::DialogProc(HWND hwnd, UINT message, WPARAM wParam, L
     case WM_INITDIALOG: {
       const UINT dpi = GetDpiForWindow(hwnd);
       self->m_layout.ApplyToWindow(hwnd, DescribeWindowAt(self->m_pages, dpi).about, dpi);
-      CenterWindow(hwnd);
       return TRUE;
     }
     case WM_GETDPISCALEDSIZE:

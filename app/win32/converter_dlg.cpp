@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "app/win32/about_dlg.h"
-#include "app/win32/center_window.h"
 #include "app/win32/wide_text.h"
 #include "res/resource.h"
 
@@ -145,7 +144,6 @@ BOOL CConverterDlg::OnInitDialog() {
   for (const auto& page : m_pageWindows) page->Create(m_hwnd);
   m_pages.Create();
   LayOut(view, dpi);
-  CenterWindow(m_hwnd);
   // The first page shows, and its first field takes the focus, so that typing can start at
   // once and the Tab key moves through the page. Focus alone converts nothing.
   React({.pagesChanged = true, .focus = FocusMove::FirstFieldOfSelectedPage});

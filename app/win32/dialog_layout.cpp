@@ -3,6 +3,7 @@
 
 #include "app/win32/dialog_layout.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/win32/dialog_font.h"
@@ -47,6 +48,28 @@ SIZE WindowSizeAround(HWND dialog, const DialogView& view, UINT dpi) {
   AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
                            static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)), dpi);
   return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// Places a dialog whose template gives no position: centred over its owner, or on the work
+// area of its monitor when it has none.
+void CenterWindow(HWND window) {
+  const HWND owner = GetWindow(window, GW_OWNER);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(owner != nullptr ? owner : window, MONITOR_DEFAULTTONEAREST),
+                  &monitor);
+  RECT around = monitor.rcWork;
+  if (owner != nullptr) GetWindowRect(owner, &around);
+  RECT placed;
+  GetWindowRect(window, &placed);
+  const LONG width = placed.right - placed.left;
+  const LONG height = placed.bottom - placed.top;
+  // Centred, but kept whole on the work area.
+  LONG left = (around.left + around.right - width) / 2;
+  LONG top = (around.top + around.bottom - height) / 2;
+  left = std::max(monitor.rcWork.left, std::min(left, monitor.rcWork.right - width));
+  top = std::max(monitor.rcWork.top, std::min(top, monitor.rcWork.bottom - height));
+  SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -100,10 +123,14 @@ void CDialogLayout::ApplyToWindow(HWND dialog, const DialogView& view, UINT dpi,
   SetWindowTextW(dialog, WideFromNarrow(view.caption).c_str());
   Apply(dialog, view, dpi);
   const SIZE size = WindowSizeAround(dialog, view, dpi);
-  RECT now;
-  GetWindowRect(dialog, &now);
-  const RECT& at = suggested != nullptr ? *suggested : now;
-  SetWindowPos(dialog, nullptr, at.left, at.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (suggested == nullptr) {
+    SetWindowPos(dialog, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CenterWindow(dialog);
+  } else {
+    SetWindowPos(dialog, nullptr, suggested->left, suggested->top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 bool AnswerDpiScaledSize(HWND dialog, const DialogView& view, WPARAM dpi, LPARAM size) {

@@ -27,7 +27,7 @@ class CDialogLayout {
   void Apply(HWND dialog, const DialogView& view, UINT dpi);
   // Apply for a top-level dialog, its caption too, then sizes the window around the view's
   // client area, its top left corner where `suggested` (the rectangle of WM_DPICHANGED) puts
-  // it, or where it is.
+  // it, or else centred over its owner, or on its monitor's work area when it has none.
   void ApplyToWindow(HWND dialog, const DialogView& view, UINT dpi,
                      const RECT* suggested = nullptr);
 
