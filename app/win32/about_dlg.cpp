@@ -3,9 +3,6 @@
 
 #include "app/win32/about_dlg.h"
 
-#include "app/win32/center_window.h"
-#include "app/win32/translation.h"
-#include "res/dialog_template.h"
 #include "res/resource.h"
 
 void CAboutDlg::DoModal(HWND owner) {
@@ -14,27 +11,27 @@ void CAboutDlg::DoModal(HWND owner) {
 }
 
 INT_PTR CALLBACK CAboutDlg::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-    TranslateDialog(hwnd, kAboutBoxTemplate);
-    reinterpret_cast<CAboutDlg*>(lParam)->m_layout.ApplyToWindow(hwnd, kAboutBoxTemplate,
-                                                                 GetDpiForWindow(hwnd));
-    CenterWindow(hwnd);
-    return TRUE;
+  if (message == WM_INITDIALOG) SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+  auto* self = reinterpret_cast<CAboutDlg*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+  if (self == nullptr) return FALSE;
+  switch (message) {
+    case WM_INITDIALOG: {
+      const UINT dpi = GetDpiForWindow(hwnd);
+      self->m_layout.ApplyToWindow(hwnd, DescribeWindowAt(self->m_pages, dpi).about, dpi);
+      return TRUE;
+    }
+    case WM_GETDPISCALEDSIZE:
+      return AnswerDpiScaledSize(
+          hwnd, DescribeWindowAt(self->m_pages, static_cast<UINT>(wParam)).about, wParam, lParam);
+    case WM_DPICHANGED:
+      self->m_layout.ApplyToWindow(hwnd, DescribeWindowAt(self->m_pages, LOWORD(wParam)).about,
+                                   LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) return FALSE;
+      EndDialog(hwnd, LOWORD(wParam));
+      return TRUE;
+    default:
+      return FALSE;
   }
-  if (message == WM_GETDPISCALEDSIZE)
-    return AnswerDpiScaledSize(
-        hwnd, kAboutBoxTemplate, wParam, lParam,
-        reinterpret_cast<CAboutDlg*>(GetWindowLongPtrW(hwnd, DWLP_USER))->m_layout.ExtraWidth());
-  if (message == WM_DPICHANGED) {
-    auto* self = reinterpret_cast<CAboutDlg*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    self->m_layout.ApplyToWindow(hwnd, kAboutBoxTemplate, LOWORD(wParam),
-                                 reinterpret_cast<const RECT*>(lParam));
-    return TRUE;
-  }
-  if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-    EndDialog(hwnd, LOWORD(wParam));
-    return TRUE;
-  }
-  return FALSE;
 }

@@ -5,38 +5,49 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <iterator>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/win32/about_dlg.h"
-#include "app/win32/center_window.h"
-#include "app/win32/translation.h"
 #include "app/win32/wide_text.h"
-#include "res/dialog_template.h"
 #include "res/resource.h"
-#include "res/strings.h"
 
 namespace {
 
-// Commands of the window's keys besides IDM_ABOUTBOX.
-constexpr WORD kIdNextPage = 0x0020;
-constexpr WORD kIdPreviousPage = 0x0021;
+// The commands of the window's keys: this number plus the WindowCommand's.
+constexpr WORD kFirstKeyCommand = 0x0020;
 
-// The window's keys, wherever the focus is in it: the property sheet's keys for the pages.
-constexpr ACCEL kKeys[] = {
-    {FVIRTKEY, VK_F1, IDM_ABOUTBOX},
-    {FVIRTKEY | FCONTROL, VK_TAB, kIdNextPage},
-    {FVIRTKEY | FCONTROL, VK_NEXT, kIdNextPage},
-    {FVIRTKEY | FCONTROL | FSHIFT, VK_TAB, kIdPreviousPage},
-    {FVIRTKEY | FCONTROL, VK_PRIOR, kIdPreviousPage},
-};
+// The virtual key of each Key, in the order of its enumerators.
+constexpr WORD kVirtualKeys[] = {VK_F1, VK_TAB, VK_NEXT, VK_PRIOR};
+
+// The window's keys as an accelerator table, which answers them wherever the focus is.
+HACCEL CreateWindowKeys() {
+  std::vector<ACCEL> keys;
+  for (const KeyBinding& binding : kWindowKeys) {
+    const BYTE control = (binding.modifiers & kCtrl) != 0 ? FCONTROL : 0;
+    const BYTE shift = (binding.modifiers & kShift) != 0 ? FSHIFT : 0;
+    keys.push_back({static_cast<BYTE>(FVIRTKEY | control | shift),
+                    kVirtualKeys[static_cast<int>(binding.key)],
+                    static_cast<WORD>(kFirstKeyCommand + static_cast<WORD>(binding.command))});
+  }
+  return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+}
+
+// The command of a WM_COMMAND identifier, if it is one of the window's.
+std::optional<WindowCommand> CommandOf(WORD id) {
+  if (id == IDOK) return WindowCommand::OK;
+  if (id == IDCANCEL) return WindowCommand::Cancel;
+  if (id >= kFirstKeyCommand && id <= kFirstKeyCommand + static_cast<WORD>(WindowCommand::Cancel))
+    return static_cast<WindowCommand>(id - kFirstKeyCommand);
+  return std::nullopt;
+}
 
 }  // namespace
 
 CConverterDlg::CConverterDlg()
     : m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))),
-      m_keys(CreateAcceleratorTableW(const_cast<ACCEL*>(kKeys), std::size(kKeys))) {
+      m_keys(CreateWindowKeys()) {
   for (CFieldPage* page : m_pages.All())
     m_pageWindows.push_back(std::make_unique<CPageWindow>(*page));
 }
@@ -104,29 +115,17 @@ INT_PTR CConverterDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case IDOK:
-          OnOK();
-          break;
-        case IDCANCEL:
-          OnCancel();
-          break;
-        case IDM_ABOUTBOX:
-          OnAboutBox();
-          break;
-        case kIdNextPage:
-          SelectPage(1);
-          break;
-        case kIdPreviousPage:
-          SelectPage(-1);
-          break;
-      }
+      // A page passes its own Cancel on with itself as the sender; the window's own commands
+      // (its keys, Enter and Escape outside the pages, the close box) come from no control.
+      if (const auto command = CommandOf(LOWORD(wParam)))
+        React(m_behaviour.OnCommand(*command, lParam != 0));
       return TRUE;
     case WM_GETDPISCALEDSIZE:
-      return AnswerDpiScaledSize(m_hwnd, kMainDialogTemplate, wParam, lParam,
-                                 m_layout.ExtraWidth());
+      return AnswerDpiScaledSize(m_hwnd, DescribeWindowAt(m_pages, static_cast<UINT>(wParam)).main,
+                                 wParam, lParam);
     case WM_DPICHANGED:
-      LayOut(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      LayOut(DescribeWindowAt(m_pages, LOWORD(wParam)), LOWORD(wParam),
+             reinterpret_cast<const RECT*>(lParam));
       return TRUE;
     default:
       return FALSE;
@@ -134,41 +133,33 @@ INT_PTR CConverterDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL CConverterDlg::OnInitDialog() {
+  const UINT dpi = GetDpiForWindow(m_hwnd);
+  const WindowView view = DescribeWindowAt(m_pages, dpi);
   m_tab = GetDlgItem(m_hwnd, IDC_TAB);
-  AddAboutBoxEntry();
+  AddAboutBoxEntry(view.aboutEntry);
   // One icon at the system's standard size serves as both; the small one is scaled from it.
   SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
   SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-  InsertTabs();
-  for (const auto& page : m_pageWindows) page->Create(m_hwnd, m_tab);
+  InsertTabs(view);
+  for (const auto& page : m_pageWindows) page->Create(m_hwnd);
   m_pages.Create();
-  LayOut(GetDpiForWindow(m_hwnd));
-  CenterWindow(m_hwnd);
-  OnSelchangeTab();
-  // The first field takes the focus, so that typing can start at once and the Tab key moves
-  // through the page. Focus alone converts nothing.
-  FocusFirstField(m_pageWindows.front()->Hwnd());
+  LayOut(view, dpi);
+  // The first page shows, and its first field takes the focus, so that typing can start at
+  // once and the Tab key moves through the page. Focus alone converts nothing.
+  React({.pagesChanged = true, .focus = FocusMove::FirstFieldOfSelectedPage});
   return FALSE;
 }
 
-void CConverterDlg::AddAboutBoxEntry() {
+void CConverterDlg::AddAboutBoxEntry(std::string_view text) {
   const HMENU systemMenu = GetSystemMenu(m_hwnd, FALSE);
-  if (systemMenu == nullptr) return;
-  const wchar_t* text = nullptr;
-  // With a zero buffer size LoadStringW points at the text in the resource itself.
-  const int length =
-      LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, reinterpret_cast<wchar_t*>(&text), 0);
-  if (length <= 0) return;
-  const std::wstring entry = Tr(std::wstring_view(text, static_cast<std::size_t>(length)));
+  if (systemMenu == nullptr || text.empty()) return;
   AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, entry.c_str());
+  AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, WideFromNarrow(text).c_str());
 }
 
-void CConverterDlg::InsertTabs() {
-  for (std::size_t i = 0; i < ConverterPages::kCount; ++i) {
-    // The texts are Shift JIS bytes; decoding them by name, not by the ANSI code page, shows
-    // them right on every Windows.
-    std::wstring text = Tr(WideFromNarrow(kTabTextsCp932[i], kShiftJisCodePage));
+void CConverterDlg::InsertTabs(const WindowView& view) {
+  for (std::size_t i = 0; i < view.tabs.size(); ++i) {
+    std::wstring text = WideFromNarrow(view.tabs[i]);
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = text.data();
@@ -176,14 +167,10 @@ void CConverterDlg::InsertTabs() {
   }
 }
 
-void CConverterDlg::LayOut(UINT dpi, const RECT* suggested) {
-  // The pages first: the tab control and the window widen for the widest.
-  int wider = 0;
-  for (const auto& page : m_pageWindows) {
-    page->LayOut(dpi);
-    wider = std::max(wider, page->ExtraWidth());
-  }
-  m_layout.ApplyToWindow(m_hwnd, kMainDialogTemplate, dpi, suggested, wider);
+void CConverterDlg::LayOut(const WindowView& view, UINT dpi, const RECT* suggested) {
+  for (std::size_t i = 0; i < m_pageWindows.size(); ++i)
+    m_pageWindows[i]->LayOut(view.pages[i], dpi);
+  m_layout.ApplyToWindow(m_hwnd, view.main, dpi, suggested);
   PlacePages();
 }
 
@@ -200,19 +187,8 @@ void CConverterDlg::PlacePages() {
 bool CConverterDlg::OnSysCommand(UINT nID) {
   // The system uses the low four bits of a command itself.
   if ((nID & 0xFFF0) != IDM_ABOUTBOX) return false;
-  OnAboutBox();
+  React(m_behaviour.OnCommand(WindowCommand::AboutBox, false));
   return true;
-}
-
-void CConverterDlg::OnAboutBox() { CAboutDlg().DoModal(m_hwnd); }
-
-void CConverterDlg::SelectPage(int step) {
-  const auto count = static_cast<int>(m_pageWindows.size());
-  const auto selected = static_cast<int>(SendMessageW(m_tab, TCM_GETCURSEL, 0, 0));
-  const int next = ((selected + step) % count + count) % count;
-  SendMessageW(m_tab, TCM_SETCURSEL, next, 0);
-  OnSelchangeTab();
-  FocusFirstField(m_pageWindows[next]->Hwnd());
 }
 
 bool CConverterDlg::OnPaint() {
@@ -231,16 +207,23 @@ bool CConverterDlg::OnPaint() {
 
 void CConverterDlg::OnSelchangeTab() {
   const auto selected = SendMessageW(m_tab, TCM_GETCURSEL, 0, 0);
-  if (selected < 0 || static_cast<std::size_t>(selected) >= m_pageWindows.size()) return;
-  for (std::size_t i = 0; i < m_pageWindows.size(); ++i)
-    ShowWindow(m_pageWindows[i]->Hwnd(),
-               i == static_cast<std::size_t>(selected) ? SW_SHOW : SW_HIDE);
+  React(m_behaviour.OnTabSelected(static_cast<std::size_t>(selected)));
 }
 
-void CConverterDlg::FocusFirstField(HWND page) {
-  const HWND field = GetNextDlgTabItem(page, nullptr, FALSE);
-  SetFocus(field);
-  SendMessageW(field, EM_SETSEL, 0, -1);  // as the Tab key leaves it: typing replaces
+void CConverterDlg::React(const WindowReaction& reaction) {
+  if (reaction.pagesChanged) {
+    SendMessageW(m_tab, TCM_SETCURSEL, m_behaviour.SelectedPage(), 0);
+    for (std::size_t i = 0; i < m_pageWindows.size(); ++i)
+      ShowWindow(m_pageWindows[i]->Hwnd(), m_behaviour.PageVisible(i) ? SW_SHOW : SW_HIDE);
+  }
+  if (reaction.focus == FocusMove::FirstFieldOfSelectedPage) {
+    const HWND page = m_pageWindows[m_behaviour.SelectedPage()]->Hwnd();
+    const HWND field = GetNextDlgTabItem(page, nullptr, FALSE);
+    SetFocus(field);
+    SendMessageW(field, EM_SETSEL, 0, -1);  // as the Tab key leaves it: typing replaces
+  } else if (reaction.focus == FocusMove::TabStrip) {
+    SetFocus(m_tab);
+  }
+  if (reaction.openAboutBox) CAboutDlg(m_pages).DoModal(m_hwnd);
+  if (reaction.end) m_ended = true;
 }
-
-void CConverterDlg::OnCancel() { m_ended = true; }

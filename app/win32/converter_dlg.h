@@ -3,10 +3,10 @@
 
 // The main window: a modal dialog whose tab control selects which page is visible. The pages
 // are child dialogs over the tab control's display area. The window menu carries the About
-// box's entry, F1 opens it too; Ctrl+Tab and Ctrl+PageDown select the next page,
-// Ctrl+Shift+Tab and Ctrl+PageUp the previous one; Enter does nothing; Cancel (the close box,
-// Escape outside a page) ends it. It is laid out in the dialog font at its screen's DPI, and
-// again when that changes.
+// box's entry. It renders the window model at its screen's DPI, and again when that changes,
+// and carries out the window's behaviour: the tab strip's selection, the window's keys
+// (kWindowKeys, an accelerator table) and the dialog manager's OK and Cancel go to it, and
+// the pages shown, the focus, the About box and the end follow its answers.
 //
 // It holds the pages and their windows and routes dialog keys to the page that has the
 // focus; the conversions are the pages' own.
@@ -20,6 +20,7 @@
 
 #include "app/win32/dialog_layout.h"
 #include "app/win32/page_window.h"
+#include "app/window/window_behaviour.h"
 #include "pages/converter_pages.h"
 
 class CConverterDlg {
@@ -40,25 +41,21 @@ class CConverterDlg {
   bool PreTranslateMessage(MSG& msg);
 
   BOOL OnInitDialog();
-  void AddAboutBoxEntry();
-  void InsertTabs();
-  void LayOut(UINT dpi, const RECT* suggested = nullptr);
+  void AddAboutBoxEntry(std::string_view text);
+  void InsertTabs(const WindowView& view);
+  void LayOut(const WindowView& view, UINT dpi, const RECT* suggested = nullptr);
   void PlacePages();
   bool OnSysCommand(UINT nID);
-  void OnAboutBox();
-  // Selects the page `step` places after the selected one, round the tabs, as a click on its
-  // tab would, and puts the focus into its first field.
-  void SelectPage(int step);
   bool OnPaint();
   HICON OnQueryDragIcon() const { return m_hIcon; }
   void OnSelchangeTab();
-  void FocusFirstField(HWND page);
-  void OnOK() {}
-  void OnCancel();
+  // Carries out the behaviour's answer to a click or a command.
+  void React(const WindowReaction& reaction);
 
   ConverterPages m_pages;
   CDialogLayout m_layout;
   std::vector<std::unique_ptr<CPageWindow>> m_pageWindows;  // in tab order
+  WindowBehaviour m_behaviour{ConverterPages::kCount};
   HWND m_hwnd = nullptr;
   HWND m_tab = nullptr;
   HICON m_hIcon;

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/win32/wide_text.h"
+#include "app/window/language.h"
 #include "res/dialog_template.h"
-#include "res/strings.h"
 
 namespace {
 
@@ -73,7 +73,9 @@ std::wstring ChooseFace() {
   const HDC dc = GetDC(nullptr);
   std::wstring chosen = templateFace;
   if (!IsInstalled(dc, templateFace)) {
-    const std::wstring texts = AllDialogTexts();
+    // Every text in the source language, so that each language gets the same face.
+    std::wstring texts;
+    for (std::string_view text : TranslatableTexts()) texts += WideFromNarrow(text);
     std::vector<std::wstring> candidates(std::begin(kPreferredFaces), std::end(kPreferredFaces));
     for (std::wstring& family : JapaneseFamilies(dc)) candidates.push_back(std::move(family));
     for (const std::wstring& face : candidates) {
@@ -107,13 +109,4 @@ bool FontCovers(HDC dc, std::wstring_view text) {
   GetGlyphIndicesW(dc, shown.c_str(), static_cast<int>(shown.size()), glyphs.data(),
                    GGI_MARK_NONEXISTING_GLYPHS);
   return std::find(glyphs.begin(), glyphs.end(), WORD{0xFFFF}) == glyphs.end();
-}
-
-std::wstring AllDialogTexts() {
-  std::wstring texts;
-  for (const DialogTemplate* dialog : {&kAboutBoxTemplate, &kMainDialogTemplate,
-                                       &kPageRadixAngleTemplate, &kPageDistanceAngleTemplate})
-    for (const ControlTemplate& control : dialog->controls) texts += WideFromNarrow(control.text);
-  for (std::string_view tab : kTabTextsCp932) texts += WideFromNarrow(tab, kShiftJisCodePage);
-  return texts;
 }

@@ -19,7 +19,5 @@ HFONT CreateDialogFont(UINT dpi);
 // Whether the font selected into `dc` has a glyph for every character of `text` but its
 // line breaks.
 bool FontCovers(HDC dc, std::wstring_view text);
-// Every text the dialogs and the tabs show, one after the other.
-std::wstring AllDialogTexts();
 
 #endif

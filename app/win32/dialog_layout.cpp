@@ -5,33 +5,30 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "app/win32/dialog_font.h"
-#include "app/win32/translation.h"
 #include "app/win32/wide_text.h"
-#include "res/label_room.h"
-#include "res/translations.h"
+#include "app/window/language.h"
 
 namespace {
 
-// The dialog manager's base units: the average width of the Latin letters, rounded, and the
-// font's height.
-SIZE BaseUnits(HDC dc) {
-  constexpr std::wstring_view kLetters = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-  SIZE letters{};
-  GetTextExtentPoint32W(dc, kLetters.data(), static_cast<int>(kLetters.size()), &letters);
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  return {(letters.cx / 26 + 1) / 2, metrics.tmHeight};
+// The language of the user's Windows UI, chosen once.
+std::string_view UserLanguage() {
+  static const std::string_view language = [] {
+    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+    const LCID locale = MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT);
+    if (LCIDToLocaleName(locale, name, LOCALE_NAME_MAX_LENGTH, 0) == 0) return ChooseLanguage({});
+    return ChooseLanguage({Utf8FromWide(name)});
+  }();
+  return language;
 }
 
-// The widest line of a label's text in pixels, as the static control draws it.
-int TextWidth(HDC dc, const ControlTemplate& label) {
-  const std::wstring text = WideFromNarrow(Translate(UserLanguage(), label.text));
+// The width of `text` in the font selected into `dc`, as a static control of `kind` draws it.
+int TextWidthIn(HDC dc, std::string_view text, ControlKind kind) {
+  const std::wstring wide = WideFromNarrow(text);
   RECT bounds{};
-  const UINT prefix = label.kind == ControlKind::LabelNoPrefix ? DT_NOPREFIX : 0;
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
+  const UINT prefix = kind == ControlKind::LabelNoPrefix ? DT_NOPREFIX : 0;
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &bounds,
             DT_CALCRECT | DT_EXPANDTABS | prefix);
   return bounds.right - bounds.left;
 }
@@ -45,56 +42,73 @@ void KeepDialogManagerFromScaling(HWND dialog) {
   if (setBehavior != nullptr) setBehavior(dialog, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
 }
 
-SIZE ClientSize(int cx, int cy, SIZE base) {
-  return {MulDiv(cx, base.cx, 4), MulDiv(cy, base.cy, 8)};
-}
-
-// Widens the layout by `widen` dialog units, stretching the controls that reach furthest right.
-void Widen(DialogLayout& layout, int widen) {
-  if (widen <= 0) return;
-  int right = 0;
-  for (const DialogRect& rect : layout.controls) right = std::max(right, rect.x + rect.cx);
-  for (DialogRect& rect : layout.controls)
-    if (rect.x + rect.cx == right) rect.cx += widen;
-  layout.cx += widen;
-}
-
-// The size of the top-level window `dialog` around a client area of `client` at `dpi`.
-SIZE WindowSizeAround(HWND dialog, SIZE client, UINT dpi) {
-  RECT frame{0, 0, client.cx, client.cy};
+// The size of the top-level window `dialog` around the client area of `view` at `dpi`.
+SIZE WindowSizeAround(HWND dialog, const DialogView& view, UINT dpi) {
+  RECT frame{0, 0, view.width, view.height};
   AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
                            static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)), dpi);
   return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
+// Places a dialog whose template gives no position: centred over its owner, or on the work
+// area of its monitor when it has none.
+void CenterWindow(HWND window) {
+  const HWND owner = GetWindow(window, GW_OWNER);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(owner != nullptr ? owner : window, MONITOR_DEFAULTTONEAREST),
+                  &monitor);
+  RECT around = monitor.rcWork;
+  if (owner != nullptr) GetWindowRect(owner, &around);
+  RECT placed;
+  GetWindowRect(window, &placed);
+  const LONG width = placed.right - placed.left;
+  const LONG height = placed.bottom - placed.top;
+  // Centred, but kept whole on the work area.
+  LONG left = (around.left + around.right - width) / 2;
+  LONG top = (around.top + around.bottom - height) / 2;
+  left = std::max(monitor.rcWork.left, std::min(left, monitor.rcWork.right - width));
+  top = std::max(monitor.rcWork.top, std::min(top, monitor.rcWork.bottom - height));
+  SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
+
+WindowView DescribeWindowAt(ConverterPages& pages, UINT dpi) {
+  const HFONT font = CreateDialogFont(dpi);
+  const HDC dc = GetDC(nullptr);
+  const HGDIOBJ old = SelectObject(dc, font);
+  const std::wstring sample = WideFromNarrow(kAverageWidthSample);
+  SIZE sampleSize{};
+  GetTextExtentPoint32W(dc, sample.c_str(), static_cast<int>(sample.size()), &sampleSize);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  WindowView view = DescribeWindow(
+      pages, UserLanguage(), DialogUnits::Measured(sampleSize.cx, metrics.tmHeight),
+      [dc](std::string_view text, ControlKind kind) { return TextWidthIn(dc, text, kind); });
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  return view;
+}
 
 CDialogLayout::~CDialogLayout() {
   if (m_font != nullptr) DeleteObject(m_font);
 }
 
-SIZE CDialogLayout::Apply(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi, int widen) {
+void CDialogLayout::Apply(HWND dialog, const DialogView& view, UINT dpi) {
   KeepDialogManagerFromScaling(dialog);
   const HFONT font = CreateDialogFont(dpi);
-  const HDC dc = GetDC(dialog);
-  const HGDIOBJ old = SelectObject(dc, font);
-  const SIZE base = BaseUnits(dc);
-  DialogLayout layout = MakeRoomForLabels(dialogTemplate, [&](const ControlTemplate& label) {
-    return DialogUnitsCoveringX(TextWidth(dc, label), base.cx);
-  });
-  Widen(layout, widen);
-  m_extraWidth = layout.cx - dialogTemplate.cx;
-  const std::vector<DialogRect>& rects = layout.controls;
-  SelectObject(dc, old);
-  ReleaseDC(dialog, dc);
-
   HWND control = GetWindow(dialog, GW_CHILD);
-  for (std::size_t i = 0; i < rects.size() && control != nullptr; ++i) {
-    const DialogRect& rect = rects[i];
+  for (const ControlView& shown : view.controls) {
+    if (control == nullptr) break;
+    // Edit fields show the pages' texts and an icon its picture.
+    if (!shown.text.empty() && shown.kind != ControlKind::Icon)
+      SetWindowTextW(control, WideFromNarrow(shown.text).c_str());
     // An icon keeps the size the system gives icons.
-    const UINT keepSize = dialogTemplate.controls[i].kind == ControlKind::Icon ? SWP_NOSIZE : 0;
-    SetWindowPos(control, nullptr, MulDiv(rect.x, base.cx, 4), MulDiv(rect.y, base.cy, 8),
-                 MulDiv(rect.cx, base.cx, 4), MulDiv(rect.cy, base.cy, 8),
+    const UINT keepSize = shown.kind == ControlKind::Icon ? SWP_NOSIZE : 0;
+    const PixelRect& at = shown.pixels;
+    SetWindowPos(control, nullptr, at.x, at.y, at.cx, at.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     control = GetWindow(control, GW_HWNDNEXT);
@@ -102,34 +116,25 @@ SIZE CDialogLayout::Apply(HWND dialog, const DialogTemplate& dialogTemplate, UIN
   if (m_font != nullptr) DeleteObject(m_font);
   m_font = font;
   InvalidateRect(dialog, nullptr, TRUE);
-  return ClientSize(layout.cx, layout.cy, base);
 }
 
-void CDialogLayout::ApplyToWindow(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi,
-                                  const RECT* suggested, int widen) {
-  const SIZE size = WindowSizeAround(dialog, Apply(dialog, dialogTemplate, dpi, widen), dpi);
-  RECT now;
-  GetWindowRect(dialog, &now);
-  const RECT& at = suggested != nullptr ? *suggested : now;
-  SetWindowPos(dialog, nullptr, at.left, at.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+void CDialogLayout::ApplyToWindow(HWND dialog, const DialogView& view, UINT dpi,
+                                  const RECT* suggested) {
+  SetWindowTextW(dialog, WideFromNarrow(view.caption).c_str());
+  Apply(dialog, view, dpi);
+  const SIZE size = WindowSizeAround(dialog, view, dpi);
+  if (suggested == nullptr) {
+    SetWindowPos(dialog, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CenterWindow(dialog);
+  } else {
+    SetWindowPos(dialog, nullptr, suggested->left, suggested->top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
-SIZE WindowSizeAt(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi, int widen) {
-  const HFONT font = CreateDialogFont(dpi);
-  const HDC dc = GetDC(dialog);
-  const HGDIOBJ old = SelectObject(dc, font);
-  const SIZE base = BaseUnits(dc);
-  SelectObject(dc, old);
-  ReleaseDC(dialog, dc);
-  DeleteObject(font);
-  return WindowSizeAround(dialog, ClientSize(dialogTemplate.cx + widen, dialogTemplate.cy, base),
-                          dpi);
-}
-
-bool AnswerDpiScaledSize(HWND dialog, const DialogTemplate& dialogTemplate, WPARAM dpi, LPARAM size,
-                         int widen) {
-  *reinterpret_cast<SIZE*>(size) =
-      WindowSizeAt(dialog, dialogTemplate, static_cast<UINT>(dpi), widen);
+bool AnswerDpiScaledSize(HWND dialog, const DialogView& view, WPARAM dpi, LPARAM size) {
+  *reinterpret_cast<SIZE*>(size) = WindowSizeAround(dialog, view, static_cast<UINT>(dpi));
   SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
   return true;
 }

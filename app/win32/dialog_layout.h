@@ -1,19 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The Mensorator developers
 // SPDX-License-Identifier: MIT
 
-// Lays a dialog out from its template in the dialog font at a given screen DPI, as the dialog
-// manager would with that font (dialog units from its average character width and height),
-// each label widened to its whole text (in the user's language) where the space to its right
-// is free, and where it is not, with the controls right of it moved over and the dialog
-// widened (MakeRoomForLabels). The dialog's
-// own controls come first among its children, in template order, as the dialog manager
-// creates them. It owns the font the controls use; it creates, moves or shows no dialog.
+// Renders the window model in Win32 dialogs made from the same templates: DescribeWindowAt
+// measures the dialog font at a screen's DPI for the model, and CDialogLayout gives a
+// dialog's controls the texts, places and font the model describes. The dialog's own
+// controls come first among its children, in template order, as the dialog manager creates
+// them. It decides no place and no text itself, and creates, shows or hides no window.
 #ifndef MENSORATOR_APP_WIN32_DIALOG_LAYOUT_H
 #define MENSORATOR_APP_WIN32_DIALOG_LAYOUT_H
 
 #include <windows.h>
 
-#include "res/dialog_template.h"
+#include "app/window/window_view.h"
+
+// The program's windows in the user's language, measured in the dialog font at `dpi`.
+WindowView DescribeWindowAt(ConverterPages& pages, UINT dpi);
 
 class CDialogLayout {
  public:
@@ -22,29 +23,21 @@ class CDialogLayout {
   CDialogLayout& operator=(const CDialogLayout&) = delete;
   ~CDialogLayout();
 
-  // Gives the controls of `dialog` the dialog font at `dpi` and their places; returns the
-  // size, in pixels, of the dialog's client area: the template's, wider where its labels
-  // need it, and `widen` dialog units wider still, by which the controls that reach furthest
-  // right (the tab control of the main window) stretch too.
-  SIZE Apply(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi, int widen = 0);
-  // Apply for a top-level dialog, then sizes the window around that client area, its top left
-  // corner where `suggested` (the rectangle of WM_DPICHANGED) puts it, or where it is.
-  void ApplyToWindow(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi,
-                     const RECT* suggested = nullptr, int widen = 0);
-  // Dialog units by which the last Apply made the dialog wider than its template.
-  int ExtraWidth() const { return m_extraWidth; }
+  // Gives the controls of `dialog` their texts, their places and the dialog font at `dpi`.
+  void Apply(HWND dialog, const DialogView& view, UINT dpi);
+  // Apply for a top-level dialog, its caption too, then sizes the window around the view's
+  // client area, its top left corner where `suggested` (the rectangle of WM_DPICHANGED) puts
+  // it, or else centred over its owner, or on its monitor's work area when it has none.
+  void ApplyToWindow(HWND dialog, const DialogView& view, UINT dpi,
+                     const RECT* suggested = nullptr);
 
  private:
   HFONT m_font = nullptr;
-  int m_extraWidth = 0;
 };
 
-// The size of the top-level window `dialog`, frame included, once laid out at `dpi` and
-// `widen` dialog units wider than its template (the width its texts took, ExtraWidth).
-SIZE WindowSizeAt(HWND dialog, const DialogTemplate& dialogTemplate, UINT dpi, int widen = 0);
-// Answers WM_GETDPISCALEDSIZE for `dialog` with that size, so that the rectangle the system
-// suggests at WM_DPICHANGED has it; returns what the dialog procedure returns.
-bool AnswerDpiScaledSize(HWND dialog, const DialogTemplate& dialogTemplate, WPARAM dpi, LPARAM size,
-                         int widen = 0);
+// Answers WM_GETDPISCALEDSIZE for the top-level `dialog` with the size of its window around
+// `view`, described at the new DPI, so that the rectangle the system suggests at
+// WM_DPICHANGED has it; returns what the dialog procedure returns.
+bool AnswerDpiScaledSize(HWND dialog, const DialogView& view, WPARAM dpi, LPARAM size);
 
 #endif

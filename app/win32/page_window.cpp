@@ -5,13 +5,12 @@
 
 #include <string>
 
-#include "app/win32/translation.h"
 #include "app/win32/wide_text.h"
+#include "app/window/window_behaviour.h"
 
 CPageWindow::~CPageWindow() { m_page.SetObserver(nullptr); }
 
-void CPageWindow::Create(HWND parent, HWND focusWhenHidden) {
-  m_focusWhenHidden = focusWhenHidden;
+void CPageWindow::Create(HWND parent) {
   CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_page.Template().id), parent,
                      DialogProc, reinterpret_cast<LPARAM>(this));
   m_page.SetObserver(this);
@@ -23,12 +22,9 @@ void CPageWindow::OnFieldWritten(int controlId, std::string_view text) {
   m_writing = true;
   SetWindowTextW(edit, wide.c_str());
   m_writing = false;
-  // A handler may rewrite the field being typed in (a range reduction); the next key must
-  // land after the new text, not in front of it where SetWindowText leaves the caret.
-  if (GetFocus() == edit) {
-    const auto end = static_cast<WPARAM>(wide.size());
-    SendMessageW(edit, EM_SETSEL, end, static_cast<LPARAM>(end));
-  }
+  const auto caret =
+      static_cast<WPARAM>(CaretAfterRewrite(GetFocus() == edit, static_cast<int>(wide.size())));
+  SendMessageW(edit, EM_SETSEL, caret, static_cast<LPARAM>(caret));
 }
 
 INT_PTR CALLBACK CPageWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -36,7 +32,6 @@ INT_PTR CALLBACK CPageWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
     auto* self = reinterpret_cast<CPageWindow*>(lParam);
     self->m_hwnd = hwnd;
     SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-    TranslateDialog(hwnd, self->m_page.Template());
     return FALSE;  // no focus: creating a page must not make any of its fields active
   }
   auto* self = reinterpret_cast<CPageWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
@@ -57,7 +52,6 @@ void CPageWindow::OnCommand(WORD code, WORD id, HWND control) {
   } else if (id == IDOK) {
     m_page.OnOK();
   } else if (id == IDCANCEL) {
-    ShowWindow(m_hwnd, SW_HIDE);
-    SetFocus(m_focusWhenHidden);
+    SendMessageW(GetParent(m_hwnd), WM_COMMAND, IDCANCEL, reinterpret_cast<LPARAM>(m_hwnd));
   }
 }

@@ -5,11 +5,11 @@
 
 #include <windows.h>
 
-std::wstring WideFromNarrow(std::string_view text, unsigned codePage) {
+std::wstring WideFromNarrow(std::string_view text) {
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());
-  std::wstring wide(MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0), L'\0');
-  MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+  std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
   return wide;
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "mensorator_version.h"
 #include "res/dialog_template.h"
 #include "res/dialogs.h"
 #include "res/resource.h"
@@ -228,6 +229,31 @@ void CheckStrings(Checker& check) {
               "IDS_ABOUTBOX");
 }
 
+// The version record's numbers (major, minor, 0, 0) and texts say the project's version.
+void CheckVersion(Checker& check) {
+  check.Case("version record");
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::vector<BYTE> record(GetFileVersionInfoSizeW(path, nullptr));
+  check.That(!record.empty() && GetFileVersionInfoW(path, 0, record.size(), record.data()),
+             "present");
+  void* value = nullptr;
+  UINT size = 0;
+  if (record.empty() || !VerQueryValueW(record.data(), L"\\", &value, &size)) return;
+  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+  const DWORD major = MAKELONG(MENSORATOR_VERSION_MINOR, MENSORATOR_VERSION_MAJOR);
+  check.Equal(fixed->dwFileVersionMS, major, "file version, major and minor");
+  check.Equal(fixed->dwFileVersionLS, 0, "file version, the rest");
+  check.Equal(fixed->dwProductVersionMS, major, "product version, major and minor");
+  check.Equal(fixed->dwProductVersionLS, 0, "product version, the rest");
+  for (const std::wstring name : {L"FileVersion", L"ProductVersion"}) {
+    const std::wstring key = L"\\StringFileInfo\\041104b0\\" + name;
+    const bool found = VerQueryValueW(record.data(), key.c_str(), &value, &size) && size > 0;
+    check.Equal(found ? static_cast<const wchar_t*>(value) : L"",
+                WideFromNarrow(MENSORATOR_VERSION), Utf8FromWide(name));
+  }
+}
+
 // Wine treats every program as aware of each screen's DPI, so only the manifest itself can
 // show that Windows will.
 void CheckManifest(Checker& check) {
@@ -255,5 +281,6 @@ void CheckResources(Checker& check) {
   for (const DialogExpectation& dialog : dialogs) CheckDialog(check, dialog);
   CheckIcon(check);
   CheckStrings(check);
+  CheckVersion(check);
   CheckManifest(check);
 }
