@@ -8,8 +8,9 @@
 // reactions; and shows every text a page writes at once, nested as the writes happen. It
 // decides nothing about the layout, the texts, the names or what a key does: the program does.
 
-/** Edit field elements by control identifier. */
+/** Edit field elements by control identifier, and the other way round. */
 const fieldElements = new Map();
+const fieldIds = new Map();
 
 /** Passes `text` to the program as a zero-terminated UTF-8 string for `use`'s call. */
 function withUTF8(text, use) {
@@ -22,6 +23,15 @@ function withUTF8(text, use) {
     _free(pointer);
   }
 }
+
+function setAttributes(element, attributes) {
+  Object.entries(attributes).forEach(([name, value]) => element.setAttribute(name, value));
+  return element;
+}
+
+/** A new `tag` element with the properties `props` and the attributes `attributes`. */
+const create = (tag, props, attributes = {}) =>
+    setAttributes(Object.assign(document.createElement(tag), props), attributes);
 
 /** The JSON text at `pointer`, parsed; null for a null pointer. */
 const parsed = (pointer) => (pointer ? JSON.parse(UTF8ToString(pointer)) : null);
@@ -64,25 +74,14 @@ function size(element, dialog) {
 
 /** A text with "&" access-key markers as shown, and the marked key. */
 function parseAccessKey(text) {
-  let shown = '';
-  let key = '';
-  for (let i = 0; i < text.length; ++i) {
-    if (text[i] === '&' && i + 1 < text.length) {
-      ++i;
-      if (text[i] !== '&' && !key) key = text[i];
-    }
-    shown += text[i];
-  }
-  return {shown, key};
+  const keys = [...text.matchAll(/&(.)/g)].map(([, key]) => key).filter((key) => key !== '&');
+  return {shown: text.replace(/&(.)/g, '$1'), key: keys[0] || ''};
 }
 
 function createIcon() {
   const icon = document.getElementById('icon').content.firstElementChild.cloneNode(true);
   // Drawn at the standard icon size from the control's corner, whatever size it is given.
-  icon.setAttribute('width', '32');
-  icon.setAttribute('height', '32');
-  icon.setAttribute('aria-hidden', 'true');
-  return icon;
+  return setAttributes(icon, {'width': '32', 'height': '32', 'aria-hidden': 'true'});
 }
 
 /**
@@ -100,37 +99,33 @@ function buildControls(dialog, host, prefix) {
     let element;
     switch (control.kind) {
       case 'edit':
-        element = document.createElement('input');
-        Object.assign(element, {type: 'text', id: control.objectName, autocomplete: 'off'});
-        element.spellcheck = false;
-        element.setAttribute('autocapitalize', 'off');
+        element = create(
+            'input', {type: 'text', id: control.objectName, autocomplete: 'off', spellcheck: false},
+            {autocapitalize: 'off'});
         // A field named by more than its buddy label is named by all its labels in order.
         if (control.nameLabels.length > 1) {
           const ids = control.nameLabels.map((label) => `${prefix}-${label}`);
           element.setAttribute('aria-labelledby', ids.join(' '));
         }
         fieldElements.set(control.id, element);
+        fieldIds.set(element, control.id);
         break;
       case 'label':
-        element = document.createElement(labelFor.has(index) ? 'label' : 'span');
-        element.className = 'label';
-        element.id = `${prefix}-${index}`;
-        element.textContent = control.text;
+        element = create(
+            labelFor.has(index) ? 'label' : 'span',
+            {className: 'label', id: `${prefix}-${index}`, textContent: control.text});
         if (labelFor.has(index)) element.htmlFor = labelFor.get(index);
         break;
       case 'group':
-        element = document.createElement('div');
-        element.className = 'group';
-        element.append(document.createElement('span'));
-        element.firstChild.textContent = control.text;
+        element = create('div', {className: 'group'});
+        element.append(create('span', {textContent: control.text}));
         break;
       case 'icon':
-        element = document.createElement('div');
+        element = create('div', {});
         element.append(createIcon());
         break;
       case 'button':
-        element = document.createElement('button');
-        Object.assign(element, {type: 'button', textContent: control.text});
+        element = create('button', {type: 'button', textContent: control.text});
         break;
       default:
         return null;
@@ -142,29 +137,14 @@ function buildControls(dialog, host, prefix) {
   });
 }
 
-/** Sends the user's text of `field` to its page. */
-function sendEdit(controlId, field) {
-  withUTF8(field.value, (text) => _mensorator_edit(controlId, text));
-}
-
-/** Makes `panel` the host of a page: focus and edits of its fields go to the page. */
-function bindPage(panel, page) {
-  const controlIds = new Map();
-  for (const control of page.controls) {
-    if (control.kind === 'edit') controlIds.set(fieldElements.get(control.id), control.id);
-  }
-  panel.addEventListener('focusin', (event) => {
-    if (controlIds.has(event.target)) _mensorator_focus(controlIds.get(event.target));
-  });
+/** Tells the pages of the focus and the user's edits in their fields, which `host` holds. */
+function forwardFieldEvents(host) {
+  const idOf = (target) => (fieldIds.has(target) ? fieldIds.get(target) : -1);
+  const send = (field) => withUTF8(field.value, (text) => _mensorator_edit(idOf(field), text));
+  host.addEventListener('focusin', (event) => _mensorator_focus(idOf(event.target)));
   // Text being composed by an input method goes to the page once, when it is committed.
-  panel.addEventListener('input', (event) => {
-    if (controlIds.has(event.target) && !event.isComposing) {
-      sendEdit(controlIds.get(event.target), event.target);
-    }
-  });
-  panel.addEventListener('compositionend', (event) => {
-    if (controlIds.has(event.target)) sendEdit(controlIds.get(event.target), event.target);
-  });
+  host.addEventListener('input', (event) => event.isComposing || send(event.target));
+  host.addEventListener('compositionend', (event) => send(event.target));
 }
 
 /**
@@ -172,11 +152,9 @@ function bindPage(panel, page) {
  * area. Returns the function that carries out the window's reactions.
  */
 function buildTabs(control, description, host, openAboutBox) {
-  const container = document.createElement('div');
-  container.className = 'control';
+  const container = create('div', {className: 'control'});
   place(container, control);
-  const strip = document.createElement('div');
-  strip.setAttribute('role', 'tablist');
+  const strip = create('div', {}, {role: 'tablist'});
   container.append(strip);
   host.append(container);
 
@@ -203,22 +181,18 @@ function buildTabs(control, description, host, openAboutBox) {
   const select = (index) => carryOut(parsed(_mensorator_tab_selected(index)));
 
   description.pages.forEach((page, index) => {
-    const tab = document.createElement('button');
-    Object.assign(tab, {type: 'button', id: `tab-${index}`, textContent: description.tabs[index]});
-    tab.setAttribute('role', 'tab');
-    tab.setAttribute('aria-controls', `page-${index}`);
+    const tab = create(
+        'button', {type: 'button', id: `tab-${index}`, textContent: description.tabs[index]},
+        {'role': 'tab', 'aria-controls': `page-${index}`});
     tab.addEventListener('click', () => select(index));
     strip.append(tab);
     tabs.push(tab);
 
-    const panel = document.createElement('div');
-    Object.assign(panel, {id: `page-${index}`});
-    panel.setAttribute('role', 'tabpanel');
-    panel.setAttribute('aria-labelledby', tab.id);
+    const panel =
+        create('div', {id: `page-${index}`}, {'role': 'tabpanel', 'aria-labelledby': tab.id});
     container.append(panel);
     panels.push(panel);
     buildControls(page, panel, `page-${index}`);
-    bindPage(panel, page);
   });
 
   // The tab strip's own keys, as a tab control has them.
@@ -285,6 +259,7 @@ function buildWindow(description) {
   const openAboutBox = buildAboutBox(description);
   const tabControl = description.main.controls.find((control) => control.kind === 'tab');
   const carryOut = buildTabs(tabControl, description, client, openAboutBox);
+  forwardFieldEvents(client);
   // The window's keys go to its behaviour; the open About box handles its own.
   document.addEventListener('keydown', (event) => {
     if (document.getElementById('about').open) return;
