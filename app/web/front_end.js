@@ -1,35 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Mensorator developers
 // SPDX-License-Identifier: MIT
 
-// The page's front end, run before the program's runtime starts (emcc --pre-js). It lays the
-// window out from the dialog templates the program describes in the browser's preferred
-// language, in dialog units measured from the page's font, with the room the program makes for
-// the labels' measured texts; tells the pages when an edit field gains the focus and when the
-// user changes its text; and shows every text a page writes at once, nested as the writes
-// happen. It decides nothing about the fields' texts: the cascade lives in the pages.
+// The page's front end, run before the program's runtime starts (emcc --pre-js). It renders
+// the window the program describes (window_view.schema.json), measuring the page's font and
+// texts for it; tells the pages when an edit field gains the focus and when the user changes
+// its text; forwards keys and tab clicks to the window's behaviour and carries out its
+// reactions; and shows every text a page writes at once, nested as the writes happen. It
+// decides nothing about the layout, the texts, the names or what a key does: the program does.
 
-/** Edit field elements by control identifier. */
+/** Edit field elements by control identifier, and the other way round. */
 const fieldElements = new Map();
-
-/**
- * Pixels per 4 horizontal and per 8 vertical dialog units of `font`, as the desktop measures
- * them: the average width of the 52 Latin letters, and the font's height.
- */
-function measureDialogUnits(font) {
-  const context = document.createElement('canvas').getContext('2d');
-  context.font = font;
-  const metrics = context.measureText('ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz');
-  const twiceAverage = Math.trunc(Math.round(metrics.width) / 26);
-  const height = Math.round(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
-  // Rounds halves up, as the dialog manager scales units (every value here is positive).
-  const scale = (units, base, per) => Math.floor((units * base + per / 2) / per);
-  const baseX = (twiceAverage + 1) >> 1;
-  return {
-    baseX,
-    x: (units) => scale(units, baseX, 4),
-    y: (units) => scale(units, height, 8),
-  };
-}
+const fieldIds = new Map();
 
 /** Passes `text` to the program as a zero-terminated UTF-8 string for `use`'s call. */
 function withUTF8(text, use) {
@@ -43,232 +24,186 @@ function withUTF8(text, use) {
   }
 }
 
-/** `text` in the language the page shows. */
-function translate(text) {
-  return withUTF8(text, (source) => UTF8ToString(_mensorator_translate(source)));
+function setAttributes(element, attributes) {
+  Object.entries(attributes).forEach(([name, value]) => element.setAttribute(name, value));
+  return element;
 }
+
+/** A new `tag` element with the properties `props` and the attributes `attributes`. */
+const create = (tag, props, attributes = {}) =>
+    setAttributes(Object.assign(document.createElement(tag), props), attributes);
+
+/** The JSON text at `pointer`, parsed; null for a null pointer. */
+const parsed = (pointer) => (pointer ? JSON.parse(UTF8ToString(pointer)) : null);
 
 /**
- * Places the controls of `dialogs` (numbered as the program numbers them) so that every
- * label shows its whole text in `font`: the program makes room from the labels' widths.
+ * Makes the dialog font (`face`, then the page's fallback faces) the page's font, and returns
+ * the width of `sample` in it and its height, in pixels; textWidth measures in it from then.
  */
-function makeRoomForLabels(dialogs, font, units) {
+Module.measureFont = (face, pointSize, sample) => {
+  const root = document.documentElement;
+  const faces = getComputedStyle(root).getPropertyValue('--fallback-faces');
+  root.style.font = `${pointSize}pt "${face}", ${faces}`;
   const context = document.createElement('canvas').getContext('2d');
-  context.font = font;
-  const textWidth = (text) =>
+  context.font = root.style.font;
+  Module.textWidth = (text) =>
       Math.max(...text.split('\n').map((line) => Math.ceil(context.measureText(line).width)));
-  const widened = dialogs.map((dialog, index) => {
-    const templateWidth = dialog.cx;
-    const widths = dialog.controls.map((c) => (c.kind === 'label' ? textWidth(c.text) : 0));
-    const pointer = _malloc(4 * widths.length);
-    HEAP32.set(widths, pointer >> 2);
-    const layout =
-        JSON.parse(UTF8ToString(_mensorator_layout(index, pointer, widths.length, units.baseX)));
-    _free(pointer);
-    Object.assign(dialog, {cx: layout.cx, cy: layout.cy});
-    dialog.controls.forEach((control, i) => Object.assign(control, layout.controls[i]));
-    return dialog.cx - templateWidth;
-  });
-  // The window grows with its widest page: the controls reaching furthest right stretch.
-  const main = dialogs[0];
-  const extra = Math.max(0, ...widened.slice(2));
-  const right = Math.max(...main.controls.map((control) => control.x + control.cx));
-  for (const control of main.controls) {
-    if (control.x + control.cx === right) control.cx += extra;
-  }
-  main.cx += extra;
+  const metrics = context.measureText(sample);
+  return [metrics.width, metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent].map(
+      Math.round);
+};
+
+Module.fieldHasFocus = (controlId) => fieldElements.get(controlId) === document.activeElement;
+
+/** Shows a text a page wrote into edit field `controlId`, the caret at `caret`. */
+Module.showFieldText = (controlId, text, caret) => {
+  const field = fieldElements.get(controlId);
+  if (!field || field.value === text) return;
+  field.value = text;
+  field.setSelectionRange(caret, caret);
+};
+
+function place(element, {x, y, width, height}) {
+  Object.assign(
+      element.style, {left: `${x}px`, top: `${y}px`, width: `${width}px`, height: `${height}px`});
 }
 
-function placeElement(element, control, units) {
-  Object.assign(element.style, {
-    left: `${units.x(control.x)}px`,
-    top: `${units.y(control.y)}px`,
-    width: `${units.x(control.cx)}px`,
-    height: `${units.y(control.cy)}px`,
-  });
-}
-
-function sizeElement(element, dialog, units) {
-  element.style.width = `${units.x(dialog.cx)}px`;
-  element.style.height = `${units.y(dialog.cy)}px`;
+function size(element, dialog) {
+  Object.assign(element.style, {width: `${dialog.width}px`, height: `${dialog.height}px`});
 }
 
 /** A text with "&" access-key markers as shown, and the marked key. */
 function parseAccessKey(text) {
-  let shown = '';
-  let key = '';
-  for (let i = 0; i < text.length; ++i) {
-    if (text[i] === '&' && i + 1 < text.length) {
-      ++i;
-      if (text[i] !== '&' && !key) key = text[i];
-    }
-    shown += text[i];
-  }
-  return {shown, key};
+  const keys = [...text.matchAll(/&(.)/g)].map(([, key]) => key).filter((key) => key !== '&');
+  return {shown: text.replace(/&(.)/g, '$1'), key: keys[0] || ''};
 }
 
 function createIcon() {
   const icon = document.getElementById('icon').content.firstElementChild.cloneNode(true);
   // Drawn at the standard icon size from the control's corner, whatever size it is given.
-  icon.setAttribute('width', '32');
-  icon.setAttribute('height', '32');
-  icon.setAttribute('aria-hidden', 'true');
-  return icon;
+  return setAttributes(icon, {'width': '32', 'height': '32', 'aria-hidden': 'true'});
 }
 
 /**
- * Creates the elements of `dialog`'s controls in `host`, in template order (the tab
+ * Creates the elements of `dialog`'s controls in `host`, in the description's order (the tab
  * order), except the tab strip, which the window builds. `prefix` keeps label ids unique.
  */
-function buildControls(dialog, host, units, prefix) {
+function buildControls(dialog, host, prefix) {
   const labelFor = new Map();
   for (const control of dialog.controls) {
-    if (control.kind === 'edit' && control.labels.length > 0) {
-      labelFor.set(control.labels[control.labels.length - 1], control.name);
+    if (control.kind === 'edit' && control.nameLabels.length > 0) {
+      labelFor.set(control.nameLabels.at(-1), control.objectName);
     }
   }
-  const elements = dialog.controls.map((control, index) => {
+  return dialog.controls.map((control, index) => {
     let element;
     switch (control.kind) {
       case 'edit':
-        element = document.createElement('input');
-        Object.assign(element, {type: 'text', id: control.name, autocomplete: 'off'});
-        element.spellcheck = false;
-        element.setAttribute('autocapitalize', 'off');
+        element = create(
+            'input', {type: 'text', id: control.objectName, autocomplete: 'off', spellcheck: false},
+            {autocapitalize: 'off'});
+        // A field named by more than its buddy label is named by all its labels in order.
+        if (control.nameLabels.length > 1) {
+          const ids = control.nameLabels.map((label) => `${prefix}-${label}`);
+          element.setAttribute('aria-labelledby', ids.join(' '));
+        }
         fieldElements.set(control.id, element);
+        fieldIds.set(element, control.id);
         break;
       case 'label':
-        element = document.createElement(labelFor.has(index) ? 'label' : 'span');
-        element.className = 'label';
-        element.id = `${prefix}-${index}`;
-        element.textContent = control.text;
+        element = create(
+            labelFor.has(index) ? 'label' : 'span',
+            {className: 'label', id: `${prefix}-${index}`, textContent: control.text});
         if (labelFor.has(index)) element.htmlFor = labelFor.get(index);
         break;
       case 'group':
-        element = document.createElement('div');
-        element.className = 'group';
-        element.append(document.createElement('span'));
-        element.firstChild.textContent = control.text;
+        element = create('div', {className: 'group'});
+        element.append(create('span', {textContent: control.text}));
         break;
       case 'icon':
-        element = document.createElement('div');
+        element = create('div', {});
         element.append(createIcon());
         break;
       case 'button':
-        element = document.createElement('button');
-        Object.assign(element, {type: 'button', textContent: control.text});
+        element = create('button', {type: 'button', textContent: control.text});
         break;
       default:
         return null;
     }
     element.classList.add('control');
-    placeElement(element, control, units);
+    place(element, control);
     host.append(element);
     return element;
   });
-  // Where the nearest label's text names more than one field, the row's first label
-  // goes before it in the field's accessible name.
-  dialog.controls.forEach((control, index) => {
-    if (control.kind === 'edit' && control.labels.length > 1) {
-      const ids = control.labels.map((label) => `${prefix}-${label}`);
-      elements[index].setAttribute('aria-labelledby', ids.join(' '));
-    }
-  });
-  return elements;
 }
 
-/** Sends the user's text of `field` to its page. */
-function sendEdit(controlId, field) {
-  withUTF8(field.value, (text) => _mensorator_edit(controlId, text));
-}
-
-/**
- * Makes `panel` the host of a page: focus and edits go to the page; Escape hides it and
- * sends the focus to the tab strip; Enter does nothing.
- */
-function bindPage(panel, page, onEscape) {
-  const controlIds = new Map();
-  for (const control of page.controls) {
-    if (control.kind === 'edit') controlIds.set(fieldElements.get(control.id), control.id);
-  }
-  panel.addEventListener('focusin', (event) => {
-    if (controlIds.has(event.target)) _mensorator_focus(controlIds.get(event.target));
-  });
+/** Tells the pages of the focus and the user's edits in their fields, which `host` holds. */
+function forwardFieldEvents(host) {
+  const idOf = (target) => (fieldIds.has(target) ? fieldIds.get(target) : -1);
+  const send = (field) => withUTF8(field.value, (text) => _mensorator_edit(idOf(field), text));
+  host.addEventListener('focusin', (event) => _mensorator_focus(idOf(event.target)));
   // Text being composed by an input method goes to the page once, when it is committed.
-  panel.addEventListener('input', (event) => {
-    if (controlIds.has(event.target) && !event.isComposing) {
-      sendEdit(controlIds.get(event.target), event.target);
-    }
-  });
-  panel.addEventListener('compositionend', (event) => {
-    if (controlIds.has(event.target)) sendEdit(controlIds.get(event.target), event.target);
-  });
-  panel.addEventListener('keydown', (event) => {
-    if (event.key === 'Enter') {
-      event.preventDefault();
-    } else if (event.key === 'Escape') {
-      event.preventDefault();
-      onEscape();
-    }
-  });
+  host.addEventListener('input', (event) => event.isComposing || send(event.target));
+  host.addEventListener('compositionend', (event) => send(event.target));
 }
 
 /**
- * Builds the tab control: a tab per page with its decoded text and a panel per page over
- * the control's display area.
+ * Builds the tab control: a tab per page and a panel per page over the control's display
+ * area. Returns the function that carries out the window's reactions.
  */
-function buildTabs(control, description, units, host) {
-  const container = document.createElement('div');
-  container.className = 'control';
-  placeElement(container, control, units);
-  const strip = document.createElement('div');
-  strip.setAttribute('role', 'tablist');
+function buildTabs(control, description, host, openAboutBox) {
+  const container = create('div', {className: 'control'});
+  place(container, control);
+  const strip = create('div', {}, {role: 'tablist'});
   container.append(strip);
   host.append(container);
 
-  const decoder = new TextDecoder('shift_jis');
   const tabs = [];
   const panels = [];
-  const select = (index, focus) => {
-    tabs.forEach((tab, i) => {
-      tab.setAttribute('aria-selected', String(i === index));
-      tab.tabIndex = i === index ? 0 : -1;
-      // Selecting a page shows it again after Escape hid it, even if it was selected.
-      panels[i].hidden = i !== index;
-    });
-    if (focus) tabs[index].focus();
+  const carryOut = (reaction) => {
+    if (reaction.pagesChanged) {
+      tabs.forEach((tab, i) => {
+        tab.setAttribute('aria-selected', String(i === reaction.selected));
+        tab.tabIndex = i === reaction.selected ? 0 : -1;
+        panels[i].hidden = !reaction.visible[i];
+      });
+    }
+    if (reaction.focus === 'firstField') {
+      const field = panels[reaction.selected].querySelector('input');
+      field.focus();
+      field.select();
+    } else if (reaction.focus === 'tabStrip') {
+      tabs[reaction.selected].focus();
+    }
+    if (reaction.openAboutBox) openAboutBox();
+    // A page cannot end its browser tab: the reaction's `end` leaves it as it is.
   };
-  const selected = () => tabs.findIndex((tab) => tab.getAttribute('aria-selected') === 'true');
+  const select = (index) => carryOut(parsed(_mensorator_tab_selected(index)));
 
   description.pages.forEach((page, index) => {
-    const tab = document.createElement('button');
-    Object.assign(tab, {type: 'button', id: `tab-${index}`});
-    tab.setAttribute('role', 'tab');
-    tab.setAttribute('aria-controls', `page-${index}`);
-    tab.textContent = translate(decoder.decode(Uint8Array.from(description.tabs[index] || [])));
-    tab.addEventListener('click', () => select(index, false));
+    const tab = create(
+        'button', {type: 'button', id: `tab-${index}`, textContent: description.tabs[index]},
+        {'role': 'tab', 'aria-controls': `page-${index}`});
+    tab.addEventListener('click', () => select(index));
     strip.append(tab);
     tabs.push(tab);
 
-    const panel = document.createElement('div');
-    Object.assign(panel, {id: `page-${index}`});
-    panel.setAttribute('role', 'tabpanel');
-    panel.setAttribute('aria-labelledby', tab.id);
+    const panel =
+        create('div', {id: `page-${index}`}, {'role': 'tabpanel', 'aria-labelledby': tab.id});
     container.append(panel);
     panels.push(panel);
-    buildControls(page, panel, units, `page-${index}`);
-    bindPage(panel, page, () => {
-      panel.hidden = true;
-      tabs[selected()].focus();
-    });
+    buildControls(page, panel, `page-${index}`);
   });
 
+  // The tab strip's own keys, as a tab control has them.
   strip.addEventListener('keydown', (event) => {
     const moves = {ArrowLeft: -1, ArrowRight: 1, Home: -tabs.length, End: tabs.length};
     if (!(event.key in moves)) return;
     event.preventDefault();
-    const index = Math.min(Math.max(selected() + moves[event.key], 0), tabs.length - 1);
-    select(index, true);
+    const selected = tabs.findIndex((tab) => tab.tabIndex === 0);
+    const index = Math.min(Math.max(selected + moves[event.key], 0), tabs.length - 1);
+    select(index);
+    tabs[index].focus();
   });
 
   // The pages lie on the display area below the strip.
@@ -276,19 +211,20 @@ function buildTabs(control, description, units, host) {
   for (const panel of panels) {
     Object.assign(panel.style, {left: '0', right: '0', bottom: '0', top: `${stripHeight - 1}px`});
   }
-  select(0, false);
+  select(0);
+  return carryOut;
 }
 
 /**
- * Builds the About box, opened by F1 and by the window's About button; OK and Escape close
- * it, and the focus goes back where it was.
+ * Builds the About box, opened by the window's About button; OK and Escape close it, and the
+ * focus goes back where it was. Returns the function that opens it.
  */
-function buildAboutBox(description, units) {
+function buildAboutBox(description) {
   const box = document.getElementById('about');
   document.getElementById('about-caption').textContent = description.about.caption;
   const client = document.getElementById('about-client');
-  sizeElement(client, description.about, units);
-  const elements = buildControls(description.about, client, units, 'about');
+  size(client, description.about);
+  const elements = buildControls(description.about, client, 'about');
   for (const button of elements.filter((element) => element instanceof HTMLButtonElement)) {
     button.autofocus = true;
     button.addEventListener('click', () => box.close());
@@ -308,50 +244,38 @@ function buildAboutBox(description, units) {
   button.setAttribute('aria-label', entry.shown);
   button.accessKey = entry.key.toLowerCase();
   button.addEventListener('click', open);
-  document.addEventListener('keydown', (event) => {
-    if (event.key === 'F1') {
-      event.preventDefault();
-      open();
-    }
-  });
+  return open;
 }
 
 function buildWindow(description) {
-  const root = document.documentElement;
-  const faces = getComputedStyle(root).getPropertyValue('--fallback-faces');
-  const font = `${description.pointSize}pt "${description.font}", ${faces}`;
-  root.style.font = font;
-  const units = measureDialogUnits(font);
-  root.lang = description.language;
-  makeRoomForLabels([description.main, description.about, ...description.pages], font, units);
-
+  document.documentElement.lang = description.language;
   document.title = description.main.caption;
   document.getElementById('caption').textContent = description.main.caption;
 
   const frame = document.getElementById('window');
   const client = document.getElementById('client');
-  sizeElement(client, description.main, units);
+  size(client, description.main);
   frame.hidden = false;
-  for (const control of description.main.controls) {
-    if (control.kind === 'tab') buildTabs(control, description, units, client);
-  }
-  buildAboutBox(description, units);
+  const openAboutBox = buildAboutBox(description);
+  const tabControl = description.main.controls.find((control) => control.kind === 'tab');
+  const carryOut = buildTabs(tabControl, description, client, openAboutBox);
+  forwardFieldEvents(client);
+  // The window's keys go to its behaviour; the open About box handles its own.
+  document.addEventListener('keydown', (event) => {
+    if (document.getElementById('about').open) return;
+    const inPage = event.target instanceof Element && !!event.target.closest('[role="tabpanel"]');
+    const reaction = withUTF8(
+        event.key, (key) => parsed(_mensorator_key(key, event.ctrlKey, event.shiftKey, inPage)));
+    if (reaction) {
+      event.preventDefault();
+      carryOut(reaction);
+    }
+  });
 }
-
-/** Shows a text a page wrote into edit field `controlId`. */
-Module.showFieldText = (controlId, text) => {
-  const field = fieldElements.get(controlId);
-  if (!field || field.value === text) return;
-  // Setting the value puts the caret at the end, where the user typing in the field goes
-  // on; any other field shows its text from the start, as a long number would otherwise
-  // lose its leading digits wherever a browser scrolls to the caret.
-  field.value = text;
-  if (field !== document.activeElement) field.setSelectionRange(0, 0);
-};
 
 Module.onRuntimeInitialized = () => {
   const languages = navigator.languages.join('\n');
-  buildWindow(JSON.parse(withUTF8(languages, (tags) => UTF8ToString(_mensorator_window(tags)))));
+  buildWindow(parsed(withUTF8(languages, (tags) => _mensorator_window(tags))));
   _mensorator_start();
   // From here the fields accept input: the browser tests and the benchmark wait for this.
   performance.mark('mensorator-ready');

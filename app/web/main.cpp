@@ -1,33 +1,53 @@
 // SPDX-FileCopyrightText: 2026 The Mensorator developers
 // SPDX-License-Identifier: MIT
 
-// mensorator.html's program: the pages in WebAssembly and the few C functions through which
-// the page's script shows them. The script lays the window out from mensorator_window(),
-// starts the pages, tells them of focus and of the user's edits, and is told of every text
-// they write, at once and nested as the writes happen.
+// mensorator.html's program: the pages and the window model in WebAssembly, and the few C
+// functions through which the page's script renders them. mensorator_window() measures the
+// page's font and texts through the script and returns the window's description in JSON;
+// the script creates the elements, tells the pages of focus and of the user's edits and
+// forwards keys and tab clicks to the window's behaviour, whose reactions it carries out. It
+// is told of every text the pages write, at once and nested as the writes happen.
 #include <emscripten.h>
 
-#include <cstddef>
-#include <span>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-#include "app/web/window_description.h"
+#include "app/web/view_json.h"
+#include "app/window/language.h"
+#include "app/window/window_behaviour.h"
+#include "app/window/window_view.h"
 #include "fields/active_field.h"
 #include "pages/converter_pages.h"
-#include "res/translations.h"
 
-// Shows `text` (UTF-8, `length` bytes) in edit field `controlId` of the page's window.
-EM_JS(void, ShowFieldText, (int controlId, const char* text, int length),
-      { Module.showFieldText(controlId, UTF8ToString(text, length)); });
+// Sets the page's dialog font (face `face`, UTF-8, and `pointSize`) and stores in
+// `measures` the width of `sample` (`length` bytes) in it and its height, in pixels.
+EM_JS(void, MeasureFont,
+      (const char* face, int pointSize, const char* sample, int length, int* measures), {
+        HEAP32.set(Module.measureFont(UTF8ToString(face), pointSize, UTF8ToString(sample, length)),
+                   measures >> 2);
+      });
+
+// The width of `text` (UTF-8, `length` bytes) in pixels in the dialog font: its widest line.
+EM_JS(int, MeasureText, (const char* text, int length),
+      { return Module.textWidth(UTF8ToString(text, length)); });
+
+EM_JS(bool, FieldHasFocus, (int controlId), { return Module.fieldHasFocus(controlId); });
+
+// Shows `text` (UTF-8, `length` bytes) in edit field `controlId` with the caret at `caret`.
+EM_JS(void, ShowFieldText, (int controlId, const char* text, int length, int caret),
+      { Module.showFieldText(controlId, UTF8ToString(text, length), caret); });
 
 namespace {
 
 class PageView final : public FieldObserver {
  public:
   void OnFieldWritten(int controlId, std::string_view text) override {
-    ShowFieldText(controlId, text.data(), static_cast<int>(text.size()));
+    const int length = static_cast<int>(text.size());
+    ShowFieldText(controlId, text.data(), length,
+                  CaretAfterRewrite(FieldHasFocus(controlId), length));
   }
 };
 
@@ -36,20 +56,37 @@ class PageView final : public FieldObserver {
 struct WebWindow {
   PageView view;
   ConverterPages pages;
+  WindowBehaviour behaviour{ConverterPages::kCount};
 };
 
 WebWindow g_window;
 
-// The language the page shows, chosen by mensorator_window().
-std::string_view g_language = kSourceLanguage;
+// `reaction` as the page reads it, valid until the next call.
+const char* Reacted(const WindowReaction& reaction) {
+  static std::string json;
+  json = ReactionJson(reaction, g_window.behaviour, ConverterPages::kCount);
+  return json.c_str();
+}
+
+// The command of the key that KeyboardEvent.key names, pressed with Ctrl and Shift as given.
+std::optional<WindowCommand> CommandOfKey(std::string_view key, bool ctrl, bool shift) {
+  // The dialog manager's keys, whatever the modifiers.
+  if (key == "Enter") return WindowCommand::OK;
+  if (key == "Escape") return WindowCommand::Cancel;
+  static constexpr std::pair<std::string_view, Key> kKeyNames[] = {
+      {"F1", Key::F1}, {"Tab", Key::Tab}, {"PageDown", Key::PageDown}, {"PageUp", Key::PageUp}};
+  for (const auto& [name, windowKey] : kKeyNames)
+    if (name == key) return CommandForKey(windowKey, (ctrl ? kCtrl : 0) | (shift ? kShift : 0));
+  return std::nullopt;
+}
 
 }  // namespace
 
 extern "C" {
 
-// Chooses the language for a user who prefers `languages` (UTF-8 language tags, one a line,
-// most preferred first, as navigator.languages gives them) and returns the window's
-// description in it (see DescribeWindow), valid until the next call.
+// The window's description (view_json.h) in the language chosen for a user who prefers
+// `languages` (UTF-8 language tags, one a line, most preferred first, as navigator.languages
+// gives them), laid out in the page's dialog font; valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* mensorator_window(const char* languages) {
   std::vector<std::string> preferred;
   std::string_view rest = languages;
@@ -58,42 +95,24 @@ EMSCRIPTEN_KEEPALIVE const char* mensorator_window(const char* languages) {
     if (end > 0) preferred.emplace_back(rest.substr(0, end));
     rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
   }
-  g_language = ChooseLanguage(preferred);
+  int measures[2];
+  MeasureFont(kDialogFontFace.data(), kDialogFontPointSize, kAverageWidthSample.data(),
+              static_cast<int>(kAverageWidthSample.size()), measures);
+  const WindowView view = DescribeWindow(
+      g_window.pages, ChooseLanguage(preferred), DialogUnits::Measured(measures[0], measures[1]),
+      [](std::string_view text, ControlKind) {
+        return MeasureText(text.data(), static_cast<int>(text.size()));
+      });
   static std::string description;
-  description = DescribeWindow(g_window.pages, g_language);
+  description = ViewJson(view);
   return description.c_str();
 }
 
-// `source` (UTF-8, zero-terminated) in the chosen language, valid until the next call.
-EMSCRIPTEN_KEEPALIVE const char* mensorator_translate(const char* source) {
-  static std::string translation;
-  translation = Translate(g_language, source);
-  return translation.c_str();
-}
-
-// The layout of template `dialog` (numbered as WindowDialogs numbers them) in JSON (see
-// DescribeLayout), given each control's text width in `labelPixels` (`count` values) and the
-// font's average character width `baseX`; valid until the next call.
-EMSCRIPTEN_KEEPALIVE const char* mensorator_layout(int dialog, const int* labelPixels, int count,
-                                                   int baseX) {
-  static std::string layout;
-  const std::vector<const DialogTemplate*> dialogs = WindowDialogs(g_window.pages);
-  if (dialog < 0 || static_cast<std::size_t>(dialog) >= dialogs.size()) return "";
-  layout = DescribeLayout(*dialogs[static_cast<std::size_t>(dialog)],
-                          std::span(labelPixels, count < 0 ? 0 : static_cast<std::size_t>(count)),
-                          baseX);
-  return layout.c_str();
-}
-
-// Creates the pages, as the main window does when it starts, then shows every field's text,
-// the ones no start-up write touched included. Call once, after the fields exist.
+// Creates the pages, as the main window does when it starts: their start-up writes show
+// every field's first text. Call once, after the fields exist.
 EMSCRIPTEN_KEEPALIVE void mensorator_start() {
   for (CFieldPage* page : g_window.pages.All()) page->SetObserver(&g_window.view);
   g_window.pages.Create();
-  for (CFieldPage* page : g_window.pages.All())
-    for (const ControlTemplate& control : page->Template().controls)
-      if (page->HasField(control.id))
-        g_window.view.OnFieldWritten(control.id, page->FieldText(control.id));
 }
 
 // Edit field `controlId` gained the keyboard focus.
@@ -104,6 +123,22 @@ EMSCRIPTEN_KEEPALIVE void mensorator_focus(int controlId) {
 // The user changed edit field `controlId` to `text` (UTF-8, zero-terminated).
 EMSCRIPTEN_KEEPALIVE void mensorator_edit(int controlId, const char* text) {
   if (CFieldPage* page = g_window.pages.PageOf(controlId)) page->OnFieldEdited(controlId, text);
+}
+
+// The tab strip's selection became `page`; returns the window's reaction (view_json.h).
+EMSCRIPTEN_KEEPALIVE const char* mensorator_tab_selected(int page) {
+  return Reacted(g_window.behaviour.OnTabSelected(static_cast<std::size_t>(page)));
+}
+
+// The key that KeyboardEvent.key names (UTF-8) went down with Ctrl and Shift as given, the
+// focus inside a page or not; returns the window's reaction, or null where the key is none
+// of the window's or changes nothing, so that the browser handles it (Enter on a tab).
+EMSCRIPTEN_KEEPALIVE const char* mensorator_key(const char* key, bool ctrl, bool shift,
+                                                bool inPage) {
+  const std::optional<WindowCommand> command = CommandOfKey(key, ctrl, shift);
+  if (!command) return nullptr;
+  const WindowReaction reaction = g_window.behaviour.OnCommand(*command, inPage);
+  return reaction == WindowReaction{} ? nullptr : Reacted(reaction);
 }
 
 // The active-field register, for the browser tests' dumps.

@@ -1,0 +1,147 @@
+// SPDX-FileCopyrightText: 2026 The Mensorator developers
+// SPDX-License-Identifier: MIT
+
+#include "app/web/view_json.h"
+
+#include <string_view>
+#include <utility>
+
+namespace {
+
+// Appends JSON values to one string, with the commas between an object's members and an
+// array's elements.
+class JsonWriter {
+ public:
+  JsonWriter& Open(char bracket) {
+    Separate();
+    m_json += bracket;
+    m_first = true;
+    return *this;
+  }
+  JsonWriter& Close(char bracket) {
+    m_json += bracket;
+    return *this;
+  }
+  // The next member's name; its value follows.
+  JsonWriter& Key(std::string_view name) {
+    Text(name);
+    m_json += ':';
+    m_first = true;
+    return *this;
+  }
+  JsonWriter& Text(std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    Separate();
+    m_json += '"';
+    for (const char c : text) {
+      const auto byte = static_cast<unsigned char>(c);
+      if (c == '"' || c == '\\') m_json += '\\';
+      if (byte < 0x20)
+        m_json.append("\\u00").append(1, kHex[byte >> 4]).append(1, kHex[byte & 0xf]);
+      else
+        m_json += c;
+    }
+    m_json += '"';
+    return *this;
+  }
+  JsonWriter& Number(long long number) {
+    Separate();
+    m_json += std::to_string(number);
+    return *this;
+  }
+  JsonWriter& Bool(bool value) {
+    Separate();
+    m_json += value ? "true" : "false";
+    return *this;
+  }
+  std::string Take() { return std::move(m_json); }
+
+ private:
+  void Separate() {
+    if (!m_first) m_json += ',';
+    m_first = false;
+  }
+
+  std::string m_json;
+  bool m_first = true;
+};
+
+std::string_view KindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Edit:
+      return "edit";
+    case ControlKind::Label:
+    case ControlKind::LabelNoPrefix:
+      return "label";
+    case ControlKind::GroupBox:
+      return "group";
+    case ControlKind::Icon:
+      return "icon";
+    case ControlKind::DefaultButton:
+      return "button";
+    case ControlKind::Tab:
+      return "tab";
+  }
+  return "";
+}
+
+void WriteControl(JsonWriter& json, const ControlView& control) {
+  json.Open('{').Key("id").Number(control.id).Key("kind").Text(KindName(control.kind));
+  json.Key("text").Text(control.text);
+  json.Key("x").Number(control.pixels.x).Key("y").Number(control.pixels.y);
+  json.Key("width").Number(control.pixels.cx).Key("height").Number(control.pixels.cy);
+  if (control.kind == ControlKind::Edit) {
+    json.Key("objectName").Text(control.objectName).Key("nameLabels").Open('[');
+    for (const std::size_t label : control.nameLabels) json.Number(static_cast<long long>(label));
+    json.Close(']');
+  }
+  json.Close('}');
+}
+
+void WriteDialog(JsonWriter& json, const DialogView& dialog) {
+  json.Open('{').Key("caption").Text(dialog.caption);
+  json.Key("width").Number(dialog.width).Key("height").Number(dialog.height);
+  json.Key("controls").Open('[');
+  for (const ControlView& control : dialog.controls) WriteControl(json, control);
+  json.Close(']').Close('}');
+}
+
+std::string_view FocusName(FocusMove focus) {
+  switch (focus) {
+    case FocusMove::None:
+      return "none";
+    case FocusMove::FirstFieldOfSelectedPage:
+      return "firstField";
+    case FocusMove::TabStrip:
+      return "tabStrip";
+  }
+  return "";
+}
+
+}  // namespace
+
+std::string ViewJson(const WindowView& view) {
+  JsonWriter json;
+  json.Open('{').Key("language").Text(view.language).Key("aboutEntry").Text(view.aboutEntry);
+  json.Key("tabs").Open('[');
+  for (const std::string_view tab : view.tabs) json.Text(tab);
+  json.Close(']').Key("main");
+  WriteDialog(json, view.main);
+  json.Key("pages").Open('[');
+  for (const DialogView& page : view.pages) WriteDialog(json, page);
+  json.Close(']').Key("about");
+  WriteDialog(json, view.about);
+  return json.Close('}').Take();
+}
+
+std::string ReactionJson(const WindowReaction& reaction, const WindowBehaviour& behaviour,
+                         std::size_t pageCount) {
+  JsonWriter json;
+  json.Open('{').Key("pagesChanged").Bool(reaction.pagesChanged);
+  json.Key("selected").Number(static_cast<long long>(behaviour.SelectedPage()));
+  json.Key("visible").Open('[');
+  for (std::size_t page = 0; page < pageCount; ++page) json.Bool(behaviour.PageVisible(page));
+  json.Close(']').Key("focus").Text(FocusName(reaction.focus));
+  json.Key("openAboutBox").Bool(reaction.openAboutBox).Key("end").Bool(reaction.end);
+  return json.Close('}').Take();
+}
