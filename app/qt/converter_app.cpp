@@ -6,18 +6,17 @@
 #include "app/qt/converter_dlg.h"
 #include "app/qt/qt_translations.h"
 #include "app/qt/template_widgets.h"
-#include "app/qt/translation.h"
 
 CConverterApp::CConverterApp(int& argc, char** argv) : QApplication(argc, argv) {
   // Lets the desktop match the window to its launcher and icon.
   setDesktopFileName(QStringLiteral("org.mensorator.Mensorator"));
   setWindowIcon(MainFrameIcon());
-  // The program's texts, and Qt's own, in the user's language.
-  InstallQtTranslations(m_qtTranslator, QLocale(ToQString(InstallTranslation(*this))));
+  // The window speaks the user's language, and Qt's own texts in it too.
+  m_language = InstallLanguage(m_qtTranslator);
 }
 
 bool CConverterApp::InitInstance() {
-  CConverterDlg dialog;
+  CConverterDlg dialog(m_language);
   dialog.exec();
   return false;
 }

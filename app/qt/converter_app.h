@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 // The application: starts the main window, runs it modally and ends when it closes. It holds
-// nothing of its own but Qt's translations into the window's language.
+// nothing of its own but the window's language and Qt's translations into it.
 #ifndef MENSORATOR_APP_QT_CONVERTER_APP_H
 #define MENSORATOR_APP_QT_CONVERTER_APP_H
 
 #include <QApplication>
 #include <QTranslator>
+#include <string_view>
 
 class CConverterApp final : public QApplication {
   Q_OBJECT
@@ -20,6 +21,7 @@ class CConverterApp final : public QApplication {
 
  private:
   QTranslator m_qtTranslator;
+  std::string_view m_language;
 };
 
 #endif

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "app/qt/template_widgets.h"
 #include "res/dialog_template.h"
 
 namespace {
@@ -17,19 +18,10 @@ namespace {
 // layout fits it; its package defines no alias for the original name.
 constexpr const char* kSubstituteFace = "IPAPGothic";
 
-// Rounds value * numerator / denominator to the nearest integer, halves away from zero, as
-// the dialog manager scales dialog units.
-int MulDiv(int value, int numerator, int denominator) {
-  const long long product = static_cast<long long>(value) * numerator;
-  const long long half = denominator / 2;
-  return static_cast<int>(product >= 0 ? (product + half) / denominator
-                                       : (product - half) / denominator);
-}
-
 }  // namespace
 
 QFont DialogFont() {
-  const QString face = QString::fromUtf8(kDialogFontFace.data(), kDialogFontFace.size());
+  const QString face = ToQString(kDialogFontFace);
   if (!QFont::substitutes(face).contains(kSubstituteFace))
     QFont::insertSubstitution(face, kSubstituteFace);
   // Asking for a family that is not installed sends Qt through every fallback font of every
@@ -48,14 +40,13 @@ QFont DialogFont() {
   return font;
 }
 
-DialogUnits DialogUnits::Of(const QFont& font) {
+WindowView DescribeWindowInFont(ConverterPages& pages, std::string_view language,
+                                const QFont& font) {
   const QFontMetrics metrics(font);
-  // The average width of the 52 Latin letters, rounded to the nearest pixel: twice the
-  // average, plus one, halved.
-  const int twiceAverage =
-      metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26;
-  return {(twiceAverage + 1) / 2, metrics.height()};
+  const DialogUnits units = DialogUnits::Measured(
+      metrics.horizontalAdvance(ToQString(kAverageWidthSample)), metrics.height());
+  // A label shows its text as it is, "&" included, as its plain text format draws it.
+  return DescribeWindow(pages, language, units, [&](std::string_view text, ControlKind) {
+    return metrics.size(0, ToQString(text)).width();
+  });
 }
-
-int DialogUnits::ToPixelsX(int units) const { return MulDiv(units, baseX, 4); }
-int DialogUnits::ToPixelsY(int units) const { return MulDiv(units, baseY, 8); }
