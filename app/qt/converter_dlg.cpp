@@ -4,34 +4,23 @@
 #include "app/qt/converter_dlg.h"
 
 #include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QTabBar>
 
 #include "app/qt/about_dlg.h"
-#include "app/qt/dialog_font.h"
 #include "res/resource.h"
 
 namespace {
 
-Qt::Key QtKey(Key key) {
-  switch (key) {
-    case Key::F1:
-      return Qt::Key_F1;
-    case Key::Tab:
-      return Qt::Key_Tab;
-    case Key::PageDown:
-      return Qt::Key_PageDown;
-    case Key::PageUp:
-      return Qt::Key_PageUp;
-  }
-  return Qt::Key_unknown;
-}
+// The Qt key of each Key, in the order of Key.
+constexpr Qt::Key kQtKeys[] = {Qt::Key_F1, Qt::Key_Tab, Qt::Key_PageDown, Qt::Key_PageUp};
 
 // The key sequences Qt reports for `binding`.
 QList<QKeySequence> Sequences(const KeyBinding& binding) {
   Qt::KeyboardModifiers modifiers;
   if (binding.modifiers & kCtrl) modifiers |= Qt::ControlModifier;
   if (binding.modifiers & kShift) modifiers |= Qt::ShiftModifier;
-  QList<QKeySequence> keys{QKeyCombination(modifiers, QtKey(binding.key))};
+  QList<QKeySequence> keys{QKeyCombination(modifiers, kQtKeys[int(binding.key)])};
   // Qt reports Shift+Tab as Backtab, or on X11 as Tab with Shift held.
   if (binding.key == Key::Tab && (binding.modifiers & kShift))
     keys << QKeyCombination(modifiers, Qt::Key_Backtab);
@@ -57,8 +46,11 @@ CConverterDlg::CConverterDlg(std::string_view language, QWidget* parent)
     if (m_view.aboutEntry.empty()) continue;
     for (QLineEdit* edit : widget->findChildren<QLineEdit*>()) {
       edit->setContextMenuPolicy(Qt::CustomContextMenu);
-      connect(edit, &QWidget::customContextMenuRequested, this,
-              [this, edit](const QPoint& pos) { ShowEditMenu(edit, pos); });
+      connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint& pos) {
+        const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+        menu->addSeparator();
+        ExecMenu(*menu, edit->mapToGlobal(pos));
+      });
     }
   }
   m_pages.Create();
@@ -103,19 +95,13 @@ void CConverterDlg::Carry(const WindowReaction& reaction) {
 void CConverterDlg::contextMenuEvent(QContextMenuEvent* event) {
   if (m_view.aboutEntry.empty()) return;
   QMenu menu(this);
-  menu.addAction(AboutBoxAction());
   ExecMenu(menu, event->globalPos());
 }
 
-void CConverterDlg::ShowEditMenu(QLineEdit* edit, const QPoint& pos) {
-  const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
-  menu->addSeparator();
-  menu->addAction(AboutBoxAction());
-  ExecMenu(*menu, edit->mapToGlobal(pos));
-}
-
-// A menu is a window of its own, which does not inherit the dialog font.
+// The About entry ends every menu. A menu is a window of its own, which does not inherit the
+// dialog font.
 void CConverterDlg::ExecMenu(QMenu& menu, const QPoint& globalPos) {
+  menu.addAction(AboutBoxAction());
   menu.setFont(font());
   menu.exec(globalPos);
 }

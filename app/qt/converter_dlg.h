@@ -16,7 +16,6 @@
 
 #include <QAction>
 #include <QDialog>
-#include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
 #include <memory>
@@ -51,7 +50,6 @@ class CConverterDlg final : public QDialog {
  private:
   void AddWindowKeys();
   void Carry(const WindowReaction& reaction);
-  void ShowEditMenu(QLineEdit* edit, const QPoint& pos);
   void ExecMenu(QMenu& menu, const QPoint& globalPos);
 
   ConverterPages m_pages;

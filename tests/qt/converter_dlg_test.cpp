@@ -23,7 +23,7 @@
 #include <memory>
 
 #include "app/qt/about_dlg.h"
-#include "app/qt/qt_translations.h"
+#include "app/qt/converter_app.h"
 #include "app/window/field_names.h"
 #include "app/window/language.h"
 #include "fields/active_field.h"
