@@ -511,8 +511,8 @@ void ConverterDlgTest::accessibleNames() {
 }
 
 // Every text of every window is the one the .ts file gives for the language of the run (the
-// template's own under Japanese), through Qt's translator and the table alike; a run in
-// another language leaves no Japanese character anywhere.
+// template's own under Japanese); a run in another language leaves no Japanese character
+// anywhere.
 void ConverterDlgTest::shownTextsInTheLanguage() {
   CAboutDlg about(m_dlg->View().about);
   QStringList shown{m_dlg->windowTitle(), about.windowTitle(), m_dlg->AboutBoxAction()->text()};
