@@ -5,9 +5,8 @@
 //
 // Japanese is the source language: the dialog templates and strings hold its texts, and a
 // Japanese user sees exactly those. Each other language is one Qt Linguist file,
-// res/mensorator_LANG.ts. The build turns each into a .qm file for the Qt front end's
-// QTranslator and, by res/ts-to-cpp, into the table below for the front ends without Qt, so
-// both take their texts from the one file. The choice of language and the look-up are the
+// res/mensorator_LANG.ts. The build turns each, by res/ts-to-cpp, into the table below, from
+// which every front end takes its texts. The choice of language and the look-up are the
 // window's (app/window/language.h).
 #ifndef MENSORATOR_RES_TRANSLATIONS_H
 #define MENSORATOR_RES_TRANSLATIONS_H

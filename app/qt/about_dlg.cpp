@@ -8,8 +8,8 @@
 #include "app/qt/template_widgets.h"
 #include "res/resource.h"
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-  const TemplateWidgets widgets = BuildDialogWindow(kAboutBoxTemplate, *this);
+CAboutDlg::CAboutDlg(const DialogView& view, QWidget* parent) : QDialog(parent) {
+  const TemplateWidgets widgets = BuildDialogWindow(view, *this);
   if (auto* ok = widgets.Find<QPushButton>(IDOK))
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

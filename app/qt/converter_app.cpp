@@ -3,21 +3,35 @@
 
 #include "app/qt/converter_app.h"
 
-#include "app/qt/converter_dlg.h"
-#include "app/qt/qt_translations.h"
-#include "app/qt/template_widgets.h"
-#include "app/qt/translation.h"
+#include <QLibraryInfo>
+#include <QLocale>
+#include <string>
+#include <vector>
 
-CConverterApp::CConverterApp(int& argc, char** argv) : QApplication(argc, argv) {
+#include "app/qt/converter_dlg.h"
+#include "app/qt/template_widgets.h"
+#include "app/window/language.h"
+
+std::string_view InstallLanguage(QTranslator& translator) {
+  std::vector<std::string> preferred;
+  for (const QString& tag : QLocale::system().uiLanguages()) preferred.push_back(tag.toStdString());
+  const std::string_view language = ChooseLanguage(preferred);
+  // qtbase holds the widgets' texts; Qt's other modules are not used.
+  if (translator.load(QLocale(ToQString(language)), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(&translator);
+  return language;
+}
+
+CConverterApp::CConverterApp(int& argc, char** argv)
+    : QApplication(argc, argv), m_language(InstallLanguage(m_qtTranslator)) {
   // Lets the desktop match the window to its launcher and icon.
   setDesktopFileName(QStringLiteral("org.mensorator.Mensorator"));
   setWindowIcon(MainFrameIcon());
-  // The program's texts, and Qt's own, in the user's language.
-  InstallQtTranslations(m_qtTranslator, QLocale(ToQString(InstallTranslation(*this))));
 }
 
 bool CConverterApp::InitInstance() {
-  CConverterDlg dialog;
+  CConverterDlg dialog(m_language);
   dialog.exec();
   return false;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/qt/converter_app.h"
+#include "mensorator_version.h"
 
 namespace {
 

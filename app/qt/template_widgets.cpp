@@ -3,6 +3,7 @@
 
 #include "app/qt/template_widgets.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,21 +12,23 @@
 #include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
-#include <string>
+#include <algorithm>
 
-#include "app/qt/translation.h"
-#include "fields/active_field.h"
-#include "res/field_labels.h"
-#include "res/label_room.h"
+#include "res/dialog_template.h"
 
 namespace {
 
-QWidget* CreateWidget(const ControlTemplate& control, QWidget& host) {
-  const QString text = Tr(control.text);
+// IPAPGothic has the same proportional glyph widths as the dialog font, so the templates'
+// layout fits it; its package defines no alias for the original name.
+constexpr const char* kSubstituteFace = "IPAPGothic";
+
+QWidget* CreateWidget(const ControlView& control, QWidget& host) {
+  const QString text = ToQString(control.text);
   switch (control.kind) {
     case ControlKind::Edit: {
       auto* edit = new QLineEdit(&host);
-      edit->setObjectName(FieldObjectName(control.id));
+      edit->setObjectName(ToQString(control.objectName));
+      edit->setAccessibleName(ToQString(control.accessibleName));
       return edit;
     }
     case ControlKind::Label:
@@ -62,23 +65,6 @@ QWidget* CreateWidget(const ControlTemplate& control, QWidget& host) {
   return new QWidget(&host);
 }
 
-// Each edit field is named by the labels the template gives it, as they show in the user's
-// language ("始点 X", "Start X"), and made the buddy of the nearest one.
-void NameEditsFromLabels(const TemplateWidgets& built) {
-  const DialogTemplate& dialog = *built.dialog;
-  for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
-    auto* edit = qobject_cast<QLineEdit*>(built.widgets[i]);
-    if (edit == nullptr) continue;
-    const std::vector<std::size_t> labels = FieldNameLabels(dialog, i);
-    if (labels.empty()) continue;
-    QStringList words;
-    for (const std::size_t label : labels)
-      words << qobject_cast<QLabel*>(built.widgets[label])->text();
-    qobject_cast<QLabel*>(built.widgets[labels.back()])->setBuddy(edit);
-    edit->setAccessibleName(words.join(' '));
-  }
-}
-
 }  // namespace
 
 QString ToQString(std::string_view utf8) {
@@ -95,36 +81,55 @@ QIcon MainFrameIcon() {
   return icon;
 }
 
-QString FieldObjectName(int controlId) {
-  for (const ActiveFieldInfo& field : kActiveFields)
-    if (field.controlId == controlId) return "IDC_" + ToQString(field.name);
-  return {};
-}
-
-TemplateWidgets BuildTemplateWidgets(const DialogTemplate& dialog, QWidget& host,
-                                     const QFont& font) {
-  const DialogUnits units = DialogUnits::Of(font);
-  const QFontMetrics metrics(font);
-  const DialogLayout layout = MakeRoomForLabels(dialog, [&](const ControlTemplate& label) {
-    return DialogUnitsCoveringX(metrics.size(0, Tr(label.text)).width(), units.baseX);
-  });
-  const std::vector<DialogRect>& rects = layout.controls;
-  TemplateWidgets built{&dialog, {}, layout.cx};
-  for (std::size_t i = 0; i < rects.size(); ++i) {
-    QWidget* widget = CreateWidget(dialog.controls[i], host);
-    widget->setGeometry(units.ToPixels(rects[i].x, rects[i].y, rects[i].cx, rects[i].cy));
+TemplateWidgets BuildTemplateWidgets(const DialogView& view, QWidget& host) {
+  TemplateWidgets built{&view, {}};
+  for (const ControlView& control : view.controls) {
+    QWidget* widget = CreateWidget(control, host);
+    const PixelRect& at = control.pixels;
+    widget->setGeometry(at.x, at.y, at.cx, at.cy);
     built.widgets.push_back(widget);
   }
-  NameEditsFromLabels(built);
+  for (std::size_t i = 0; i < view.controls.size(); ++i)
+    if (!view.controls[i].nameLabels.empty())
+      qobject_cast<QLabel*>(built.widgets[view.controls[i].nameLabels.back()])
+          ->setBuddy(built.widgets[i]);
   return built;
 }
 
-TemplateWidgets BuildDialogWindow(const DialogTemplate& dialog, QWidget& window) {
-  const QFont font = DialogFont();
-  const DialogUnits units = DialogUnits::Of(font);
-  window.setFont(font);
-  window.setWindowTitle(Tr(dialog.caption));
-  TemplateWidgets built = BuildTemplateWidgets(dialog, window, font);
-  window.setFixedSize(units.ToPixels(built.cx, dialog.cy));
-  return built;
+TemplateWidgets BuildDialogWindow(const DialogView& view, QWidget& window) {
+  window.setFont(DialogFont());
+  window.setWindowTitle(ToQString(view.caption));
+  window.setFixedSize(view.width, view.height);
+  return BuildTemplateWidgets(view, window);
+}
+
+QFont DialogFont() {
+  const QString face = ToQString(kDialogFontFace);
+  if (!QFont::substitutes(face).contains(kSubstituteFace))
+    QFont::insertSubstitution(face, kSubstituteFace);
+  // Asking for a family that is not installed sends Qt through every fallback font of every
+  // script before the substitute is tried, which costs more than the rest of the start-up,
+  // so the family at hand is named directly.
+  QString family = face;
+  if (!QFontDatabase::hasFamily(face)) {
+    const QStringList substitutes = QFont::substitutes(face);
+    const auto found =
+        std::find_if(substitutes.begin(), substitutes.end(),
+                     [](const QString& name) { return QFontDatabase::hasFamily(name); });
+    family = found != substitutes.end() ? *found : QString();
+  }
+  QFont font(family, kDialogFontPointSize);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+WindowView DescribeWindowInFont(ConverterPages& pages, std::string_view language,
+                                const QFont& font) {
+  const QFontMetrics metrics(font);
+  const DialogUnits units = DialogUnits::Measured(
+      metrics.horizontalAdvance(ToQString(kAverageWidthSample)), metrics.height());
+  // A label shows its text as it is, "&" included, as its plain text format draws it.
+  return DescribeWindow(pages, language, units, [&](std::string_view text, ControlKind) {
+    return metrics.size(0, ToQString(text)).width();
+  });
 }
