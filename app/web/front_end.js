@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // The page's front end, run before the program's runtime starts (emcc --pre-js). It renders
-// the window the program describes (window_view.schema.json), measuring the page's font and
+// the window the program describes (app/window/window_view.schema.json), measuring the page's font and
 // texts for it; tells the pages when an edit field gains the focus and when the user changes
 // its text; forwards keys and tab clicks to the window's behaviour and carries out its
 // reactions; and shows every text a page writes at once, nested as the writes happen. It

@@ -15,8 +15,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/web/view_json.h"
 #include "app/window/language.h"
+#include "app/window/view_json.h"
 #include "app/window/window_behaviour.h"
 #include "app/window/window_view.h"
 #include "fields/active_field.h"
@@ -64,7 +64,7 @@ WebWindow g_window;
 // `reaction` as the page reads it, valid until the next call.
 const char* Reacted(const WindowReaction& reaction) {
   static std::string json;
-  json = ReactionJson(reaction, g_window.behaviour, ConverterPages::kCount);
+  json = ReactionJson(reaction, g_window.behaviour);
   return json.c_str();
 }
 

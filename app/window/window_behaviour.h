@@ -69,6 +69,7 @@ class WindowBehaviour {
   // Starts with the first of `pageCount` pages selected and visible.
   explicit WindowBehaviour(std::size_t pageCount) : m_pageCount(pageCount) {}
 
+  std::size_t PageCount() const { return m_pageCount; }
   std::size_t SelectedPage() const { return m_selected; }
   bool PageVisible(std::size_t page) const { return page == m_selected && !m_selectedHidden; }
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Mensorator developers
 // SPDX-License-Identifier: MIT
 
-#include "app/web/view_json.h"
+#include "app/window/view_json.h"
 
 #include <string_view>
 #include <utility>
@@ -134,13 +134,13 @@ std::string ViewJson(const WindowView& view) {
   return json.Close('}').Take();
 }
 
-std::string ReactionJson(const WindowReaction& reaction, const WindowBehaviour& behaviour,
-                         std::size_t pageCount) {
+std::string ReactionJson(const WindowReaction& reaction, const WindowBehaviour& behaviour) {
   JsonWriter json;
   json.Open('{').Key("pagesChanged").Bool(reaction.pagesChanged);
   json.Key("selected").Number(static_cast<long long>(behaviour.SelectedPage()));
   json.Key("visible").Open('[');
-  for (std::size_t page = 0; page < pageCount; ++page) json.Bool(behaviour.PageVisible(page));
+  for (std::size_t page = 0; page < behaviour.PageCount(); ++page)
+    json.Bool(behaviour.PageVisible(page));
   json.Close(']').Key("focus").Text(FocusName(reaction.focus));
   json.Key("openAboutBox").Bool(reaction.openAboutBox).Key("end").Bool(reaction.end);
   return json.Close('}').Take();
