@@ -219,7 +219,8 @@ std::optional<std::string> WriteSlopePercent(double elevation) {
 }
 
 std::optional<double> ReadSlopePercent(std::string_view text) {
-  std::string_view number = FoldToAscii(text);
+  const std::string folded = FoldToAscii(text);
+  std::string_view number = folded;
   if (number.ends_with('%')) number = TrimBlanks(number.substr(0, number.size() - 1));
   const auto percent = ReadWholeDecimal(number);
   if (!percent) return std::nullopt;

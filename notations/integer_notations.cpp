@@ -134,7 +134,8 @@ std::optional<std::int64_t> ReadInBase(std::string_view text, int base) {
 }
 
 std::optional<std::int64_t> ReadColor(std::string_view text) {
-  std::string_view digits = FoldToAscii(text);
+  const std::string folded = FoldToAscii(text);
+  std::string_view digits = folded;
   if (digits.starts_with('#')) digits.remove_prefix(1);
   if ((digits.size() != 6 && digits.size() != 3) ||
       !std::all_of(digits.begin(), digits.end(), [](char c) { return DigitValue(c) < 16; }))

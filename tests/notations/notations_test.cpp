@@ -257,6 +257,9 @@ INSTANTIATE_TEST_SUITE_P(
         PasteRow{"SlopeZero", IDC_ELEVATION, SlopePercent, "0%", "0"},
         PasteRow{"SlopeWithoutSign", IDC_ELEVATION, SlopePercent, "57.735", "29.99998843"},
         PasteRow{"SlopeFullWidth", IDC_ELEVATION, SlopePercent, "\uff11\uff12\uff05", "6.84277341"},
+        // Longer than a short string's own buffer: the folded text must outlive the reading.
+        PasteRow{"SlopeLongText", IDC_ELEVATION, SlopePercent, "100.00000000000000000000 %", "45"},
+        PasteRow{"ColorLongText", IDC_HEX, Color, "#ff8800                   x", nullptr, kNothing},
         PasteRow{"SlopePercentAlone", IDC_ELEVATION, SlopePercent, "%", nullptr, kNothing},
         PasteRow{"SlopeInfinite", IDC_ELEVATION, SlopePercent, "1e999%", nullptr, kNothing},
         PasteRow{"DecimalGrouped", IDC_END_X, Decimal, "\uff11 \uff10\uff10\uff10.\uff15",
