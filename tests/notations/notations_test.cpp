@@ -325,12 +325,12 @@ TEST(IntegerNotations, PasteReadsWhatCopyWrote) {
                                             : 2;
     for (std::int32_t value : {0, 1, 0755, 07777, 0xffffff, INT32_MAX, INT32_MIN, -1}) {
       const std::vector<CopyAsEntry> entries = CopyAsEntries(controlId, FieldTextOf(value, base));
-      for (const auto& [copy, paste] : kCopyThenPaste) {
+      for (const auto& [copied, paste] : kCopyThenPaste) {
         SCOPED_TRACE(std::to_string(controlId) + " " + std::to_string(value) + " " +
-                     std::string(InfoOf(copy).name));
-        const auto entry = std::find_if(entries.begin(), entries.end(), [&](const CopyAsEntry& e) {
-          return e.info.notation == copy;
-        });
+                     std::string(InfoOf(copied).name));
+        const auto entry =
+            std::find_if(entries.begin(), entries.end(),
+                         [copy = copied](const CopyAsEntry& e) { return e.info.notation == copy; });
         ASSERT_NE(entry, entries.end());
         if (!entry->text) continue;  // a colour or mode the value has none of
         const PasteAsResult pasted = PasteAs(controlId, paste, *entry->text);
