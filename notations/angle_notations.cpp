@@ -161,7 +161,7 @@ char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + '
 std::optional<std::string> WriteDms(double degrees) {
   const auto tenths = ToTenths(degrees);
   if (!tenths) return std::nullopt;
-  return (degrees < 0 && *tenths != 0 ? "-" : "") + WriteTenths(*tenths);
+  return fmt::format("{}{}", degrees < 0 && *tenths != 0 ? "-" : "", WriteTenths(*tenths));
 }
 
 std::optional<double> ReadDms(std::string_view text) {
@@ -182,15 +182,18 @@ std::optional<std::string> WriteQuadrantBearing(double bearing) {
   // 180: a bearing within a tenth of a second of an axis is on it.
   const std::int64_t axis = (tenths + kTenthsPerRightAngle / 2) / kTenthsPerRightAngle;
   if (std::abs(tenths - axis * kTenthsPerRightAngle) <= 1) return std::string(1, "NESWN"[axis]);
+  const auto quadrant = [](char from, std::int64_t angle, char towards) {
+    return fmt::format("{}{}{}", from, WriteTenths(angle), towards);
+  };
   switch (tenths / kTenthsPerRightAngle) {
     case 0:
-      return "N" + WriteTenths(tenths) + "E";
+      return quadrant('N', tenths, 'E');
     case 1:
-      return "S" + WriteTenths(2 * kTenthsPerRightAngle - tenths) + "E";
+      return quadrant('S', 2 * kTenthsPerRightAngle - tenths, 'E');
     case 2:
-      return "S" + WriteTenths(tenths - 2 * kTenthsPerRightAngle) + "W";
+      return quadrant('S', tenths - 2 * kTenthsPerRightAngle, 'W');
     default:
-      return "N" + WriteTenths(4 * kTenthsPerRightAngle - tenths) + "W";
+      return quadrant('N', 4 * kTenthsPerRightAngle - tenths, 'W');
   }
 }
 
