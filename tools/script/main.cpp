@@ -25,6 +25,10 @@ constexpr char kHelp[] =
     "  backspace     deletes the last character\n"
     "  clear         deletes the whole text\n"
     "  dump          prints every field, then the code of the active one\n"
+    "  copy-as NOTATION        prints the field's value in NOTATION (hex oct bin bin32\n"
+    "                          unsigned color mode bases dms quadrant slope)\n"
+    "  paste-as NOTATION TEXT  pastes what TEXT reads as in NOTATION (hex dec oct bin\n"
+    "                          color mode bases dms quadrant slope)\n"
     "Lines starting with # are comments. Exit status 0, or 2 at the first line that\n"
     "cannot run. See mensorator-script(1).\n";
 

@@ -3,10 +3,35 @@
 
 #include "tools/script/script_runner.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 
+#include "app/window/language.h"
 #include "fields/active_field.h"
+#include "notations/field_notations.h"
+
+namespace {
+
+// What the script prints for a message of the menus: the English text, like its errors.
+std::string_view English(std::string_view message) { return Translate("en", message); }
+
+// `text` with each "\n" (backslash, n) as a line break, so that one script line can paste
+// the lines of "Copy as" all four bases.
+std::string WithLineBreaks(std::string_view text) {
+  std::string result;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
+      result += '\n';
+      ++i;
+    } else {
+      result += text[i];
+    }
+  }
+  return result;
+}
+
+}  // namespace
 
 int ScriptRunner::Run(std::istream& script, std::ostream& out, std::ostream& err) {
   std::string line;
@@ -35,8 +60,10 @@ std::string ScriptRunner::RunLine(std::string_view line, std::ostream& out) {
   }
   if (m_session.FocusedField() == 0 &&
       (command == "type" || command == "append" || command == "paste" || command == "backspace" ||
-       command == "clear"))
+       command == "clear" || command == "copy-as" || command == "paste-as"))
     return "no field has the focus";
+  if (command == "copy-as") return CopyAs(text, out);
+  if (command == "paste-as") return PasteAsText(text, out);
   if (command == "type")
     m_session.Type(text);
   else if (command == "append")
@@ -65,4 +92,33 @@ void ScriptRunner::Dump(std::ostream& out) {
     if (m_session.Pages().PageOf(field.controlId) != nullptr)
       out << field.name << '\t' << m_session.Text(field.controlId) << '\n';
   out << "active\t" << g_activeField << '\n';
+}
+
+std::string ScriptRunner::CopyAs(std::string_view name, std::ostream& out) {
+  const int field = m_session.FocusedField();
+  for (const CopyAsEntry& entry : CopyAsEntries(field, m_session.Text(field))) {
+    if (entry.info.name != name) continue;
+    out << (entry.text ? std::string_view(*entry.text) : English(kNoTextForValue)) << '\n';
+    return {};
+  }
+  return "the field offers no copy-as \"" + std::string(name) + "\"";
+}
+
+std::string ScriptRunner::PasteAsText(std::string_view line, std::ostream& out) {
+  const std::size_t space = line.find(' ');
+  const std::string_view name = line.substr(0, space);
+  const std::string_view text = space == std::string_view::npos ? "" : line.substr(space + 1);
+  const int field = m_session.FocusedField();
+  const auto notation = FindNotation(name);
+  const auto offered = PasteAsEntries(field);
+  if (!notation || std::none_of(offered.begin(), offered.end(), [&](const NotationInfo& info) {
+        return info.notation == *notation;
+      }))
+    return "the field offers no paste-as \"" + std::string(name) + "\"";
+  const PasteAsResult result = PasteAs(field, *notation, WithLineBreaks(text));
+  if (result.fieldText)
+    m_session.Paste(*result.fieldText);
+  else
+    out << English(result.message) << '\n';
+  return {};
 }

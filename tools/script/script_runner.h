@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // Runs a script of user actions against the program's pages, headless: focus a field, type,
-// append, paste, delete, and dump every field's text.
+// append, paste, delete, dump every field's text, and use a field's "Copy as" and "Paste as"
+// menus.
 //
 // It reads the script language; the user's actions are UserSession's, and the cascade is the
 // pages' own. It stops at the first line it cannot run.
@@ -25,6 +26,10 @@ class ScriptRunner {
   // Runs one line; returns an empty string or what is wrong with it.
   std::string RunLine(std::string_view line, std::ostream& out);
   std::string Focus(std::string_view name);
+  // "copy-as NOTATION": prints the focused field's value in the notation.
+  std::string CopyAs(std::string_view name, std::ostream& out);
+  // "paste-as NOTATION TEXT": pastes what TEXT reads as, or prints why it reads as nothing.
+  std::string PasteAsText(std::string_view line, std::ostream& out);
   void Dump(std::ostream& out);
 
   UserSession m_session;  // the pages, started as the window starts them
