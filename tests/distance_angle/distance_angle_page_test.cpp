@@ -110,6 +110,16 @@ INSTANTIATE_TEST_SUITE_P(
                                  {IDC_XY_DISTANCE, "0.000000"},
                                  {IDC_XY_ANGLE, "0.000000"},
                                  {IDC_ELEVATION, "0.000000"}}},
+                    // Beyond the largest float, not yet half a step: the largest float of
+                    // the sign, due west.
+                    CascadeCase{
+                        "NegativeEndXBeyondFloat",
+                        {},
+                        {IDC_END_X, "-340282350000000000000000000000000000000"},
+                        {{IDC_DISTANCE, "340282346638528859811704183484516925440.000000"},
+                         {IDC_XY_DISTANCE, "340282346638528859811704183484516925440.000000"},
+                         {IDC_XY_ANGLE, "270.000000"},
+                         {IDC_ELEVATION, "0.000000"}}},
                     // A measure beyond single precision, or one that would put the end point there,
                     // writes nothing.
                     CascadeCase{"InfiniteDistance", kEnd34, {IDC_DISTANCE, "1e999"}, {}},

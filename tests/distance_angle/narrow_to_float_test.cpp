@@ -27,6 +27,8 @@ TEST(NarrowToFloatTest, RoundsToNearestAndOverflowsToInfinity) {
       {0x1.fffffefffffffp127, kMax},  // just below half a step above it
       {0x1.ffffffp127, kInf},         // half a step above: a tie, to the even infinity
       {-0x1.ffffffp127, -kInf},
+      {-0x1.fffffefffffffp127, -kMax},  // and below it, on the negative side
+      {-3.4028235e38, -kMax},           // the shortest text above the largest float
       {1e39, kInf},
       {-1e39, -kInf},
       {std::numeric_limits<double>::infinity(), kInf},

@@ -119,10 +119,38 @@ INSTANTIATE_TEST_SUITE_P(
       return "row" + std::to_string(info.index);
     });
 
-TEST(ReadDoubleTest, ReadsThreeHundredDigits) {
-  const std::string text = "1" + std::string(300, '0');
-  EXPECT_EQ(ReadDouble(text), 1e300);
-  EXPECT_EQ(ReadDouble("0." + std::string(400, '0') + "1e401"), 1.0);
+TEST(ReadDoubleTest, ReadsLongRunsOfDigits) {
+  const std::string zeros308(308, '0');
+  const std::string zeros400(400, '0');
+  struct {
+    std::string text;
+    double value;
+    std::size_t end;
+  } const cases[] = {
+      {"1" + std::string(300, '0'), 1e300, 301},
+      {"0." + zeros400 + "1e401", 1.0, 407},
+      // 309 digits before the point still fit a double, 310 do not; zeros in front do not count.
+      {"1" + zeros308, 1e308, 309},
+      {"1" + zeros308 + "0", kInf, 310},
+      {zeros400 + "1" + zeros308, 1e308, 709},
+      {"-" + std::string(400, '7') + "x", -kInf, 401},
+      // A negative exponent takes digits back; "e-" without digits is no exponent.
+      {"1" + zeros400 + "e-100", 1e300, 406},
+      {"1" + zeros400 + "e-", kInf, 401},
+      {"1" + zeros400 + ".5e+0", kInf, 406},
+      // Digits read eight at a time stop at the first byte that is none, on either side of them.
+      {"1234567:89", 1234567.0, 7},
+      {"1234567/89", 1234567.0, 7},
+      {"123456789012345\x80"
+       "6",
+       123456789012345.0, 15},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 24) + "... (" + std::to_string(c.text.size()) + " characters)");
+    std::size_t end = 0;
+    EXPECT_EQ(ReadDouble(c.text, &end), c.value);
+    EXPECT_EQ(end, c.end);
+  }
 }
 
 TEST(FormatLongTest, WritesAsLtoa) {

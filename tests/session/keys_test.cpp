@@ -16,6 +16,8 @@ TEST(KeysTest, OneKeyPerUtf8Character) {
       {"a", {1}, 0},
       {"12", {1, 2}, 1},
       {"\xef\xbc\x91\xef\xbc\x92", {3, 6}, 3},  // "１２"
+      {"1\xc3\xa9", {1, 3}, 1},                 // "1é": a backspace leaves "1"
+      {"\xc2\xa9\xdf\xbf", {2, 4}, 2},          // the lowest and highest lead bytes of two
       {"x\xf0\x9f\x98\x80", {1, 5}, 1},         // an emoji: one key of four bytes
       {"\x80\x80", {1, 2}, 1},                  // stray continuation bytes
       {"a\x80", {1, 2}, 1},                     // a stray byte after a character
