@@ -9,7 +9,7 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const http = require('node:http');
 const {after, afterEach, before, beforeEach, test} = require('node:test');
-const {launchBrowser, openPage, checkNoPageErrors, pageUrl, User} = require('./browser.js');
+const {launchBrowser, openPage, checkNoPageErrors, pageUrl, skipIn, User} = require('./browser.js');
 
 let session;
 let page;
@@ -153,7 +153,8 @@ test('a long text written into another field shows from its start', async () => 
   assert.equal(distance[1], 0);
 });
 
-test('text composed by an input method reaches the page when committed', async () => {
+test('text composed by an input method reaches the page when committed', async (t) => {
+  if (skipIn(t, {firefox: 'WebDriver BiDi has no input method to compose text with'})) return;
   await user.focus('DEC');
   await user.selectAll();
   const client = await page.createCDPSession();
@@ -199,7 +200,9 @@ test('the page loads nothing from the network, from disk and over HTTP', async (
   await page.setOfflineMode(true);
   t.after(() => page.setOfflineMode(false));
   await openPage(page);
-  assert.deepEqual(requests.filter((url) => !url.startsWith('data:')), [pageUrl()]);
+  // Firefox reports no request for a file; Chromium reports the page's own.
+  const loaded = (url) => requests.filter((u) => !u.startsWith('data:') && u !== url);
+  assert.deepEqual(loaded(pageUrl()), []);
 
   // Any static server will do: this one serves the one file and nothing else.
   await page.setOfflineMode(false);
