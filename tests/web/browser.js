@@ -89,6 +89,9 @@ function checkNoPageErrors(page) {
   if (error) throw error;
 }
 
+// The last paste, which the next one waits for.
+let clipboardTurn = Promise.resolve();
+
 /**
  * The user at the keyboard and mouse, addressing fields by the names of the script
  * language ("DEC", "END_Z").
@@ -122,13 +125,20 @@ class User {
     await this.page.keyboard.type(text);
   }
 
-  /** Replaces the whole text at once through the clipboard and Ctrl+V. */
+  /**
+   * Replaces the whole text at once through the clipboard and Ctrl+V. The browser has one
+   * clipboard for all its pages: one user pastes at a time.
+   */
   async paste(text) {
-    await this.page.evaluate((t) => navigator.clipboard.writeText(t), text);
-    await this.selectAll();
-    await this.page.keyboard.down('Control');
-    await this.page.keyboard.press('KeyV', {commands: ['paste']});
-    await this.page.keyboard.up('Control');
+    const turn = clipboardTurn.then(async () => {
+      await this.page.evaluate((t) => navigator.clipboard.writeText(t), text);
+      await this.selectAll();
+      await this.page.keyboard.down('Control');
+      await this.page.keyboard.press('KeyV', {commands: ['paste']});
+      await this.page.keyboard.up('Control');
+    });
+    clipboardTurn = turn.catch(() => {});
+    await turn;
   }
 
   async backspace() {
@@ -156,13 +166,14 @@ class User {
 }
 
 /**
- * Lets the page read and write the clipboard, as a user's paste needs. Firefox lets a page
+ * Lets the pages of browser context `context` read and write the clipboard, as a user's
+ * paste needs. Firefox lets a page
  * write it and paste from it without asking.
  */
-async function allowClipboard(browser, url = pageUrl()) {
+async function allowClipboard(context, url = pageUrl()) {
   if (browserName === 'firefox') return;
   const origin = url.startsWith('file:') ? 'file://' : new URL(url).origin;
-  await browser.defaultBrowserContext().overridePermissions(
+  await context.overridePermissions(
       origin, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
 }
 
