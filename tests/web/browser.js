@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Mensorator developers
 // SPDX-License-Identifier: MIT
 
-// Opens mensorator.html in Debian's headless Chromium through the DevTools protocol
-// (puppeteer-core over a pipe), and plays the user's actions on it with real key and mouse
-// events: the one simulator of the user for the browser tests and the page's benchmark.
+// Opens mensorator.html in Debian's headless Chromium (through the DevTools protocol) or
+// Firefox ESR (through WebDriver BiDi), as MENSORATOR_BROWSER says, with puppeteer-core, and
+// plays the user's actions on it with real key and mouse events: the one simulator of the
+// user for the browser tests and the page's benchmark.
 'use strict';
 
 const fs = require('node:fs');
@@ -14,16 +15,15 @@ const puppeteer = require('puppeteer-core');
 // Bounds every wait, so a page that never gets ready fails instead of hanging.
 const kTimeoutMs = 15000;
 
-/** Starts Chromium with a fresh profile; `close()` ends it and removes the profile. */
-async function launchBrowser() {
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'mensorator-chromium-'));
-  const browser = await puppeteer.launch({
+/** The browser the tests run in: MENSORATOR_BROWSER, "chromium" (the default) or "firefox". */
+const browserName = process.env.MENSORATOR_BROWSER || 'chromium';
+
+// Each browser's launch: the tests' user prefers Japanese, the page's own language, unless a
+// test says otherwise.
+const launchOptions = {
+  chromium: () => ({
     executablePath: process.env.MENSORATOR_CHROMIUM || '/usr/bin/chromium',
-    headless: true,
     pipe: true,
-    timeout: kTimeoutMs,
-    protocolTimeout: kTimeoutMs,
-    userDataDir: profile,
     args: [
       '--no-sandbox',
       '--disable-gpu',
@@ -33,9 +33,26 @@ async function launchBrowser() {
       '--disable-component-update',
       '--disable-sync',
       '--font-render-hinting=none',
-      // The tests' user prefers Japanese, the page's own language, unless a test says otherwise.
       '--accept-lang=ja',
     ],
+  }),
+  firefox: () => ({
+    browser: 'firefox',
+    executablePath: process.env.MENSORATOR_FIREFOX || '/usr/bin/firefox-esr',
+    extraPrefsFirefox: {'intl.accept_languages': 'ja'},
+  }),
+};
+
+/** Starts the browser with a fresh profile; `close()` ends it and removes the profile. */
+async function launchBrowser() {
+  if (!(browserName in launchOptions)) throw new Error(`unknown browser "${browserName}"`);
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), `mensorator-${browserName}-`));
+  const browser = await puppeteer.launch({
+    ...launchOptions[browserName](),
+    headless: true,
+    timeout: kTimeoutMs,
+    protocolTimeout: kTimeoutMs,
+    userDataDir: profile,
   });
   return {
     browser,
@@ -72,6 +89,9 @@ function checkNoPageErrors(page) {
   if (error) throw error;
 }
 
+// The last paste, which the next one waits for.
+let clipboardTurn = Promise.resolve();
+
 /**
  * The user at the keyboard and mouse, addressing fields by the names of the script
  * language ("DEC", "END_Z").
@@ -105,13 +125,20 @@ class User {
     await this.page.keyboard.type(text);
   }
 
-  /** Replaces the whole text at once through the clipboard and Ctrl+V. */
+  /**
+   * Replaces the whole text at once through the clipboard and Ctrl+V. The browser has one
+   * clipboard for all its pages: one user pastes at a time.
+   */
   async paste(text) {
-    await this.page.evaluate((t) => navigator.clipboard.writeText(t), text);
-    await this.selectAll();
-    await this.page.keyboard.down('Control');
-    await this.page.keyboard.press('KeyV', {commands: ['paste']});
-    await this.page.keyboard.up('Control');
+    const turn = clipboardTurn.then(async () => {
+      await this.page.evaluate((t) => navigator.clipboard.writeText(t), text);
+      await this.selectAll();
+      await this.page.keyboard.down('Control');
+      await this.page.keyboard.press('KeyV', {commands: ['paste']});
+      await this.page.keyboard.up('Control');
+    });
+    clipboardTurn = turn.catch(() => {});
+    await turn;
   }
 
   async backspace() {
@@ -138,19 +165,43 @@ class User {
   }
 }
 
-/** Lets the page read and write the clipboard, as a user's paste needs. */
-async function allowClipboard(browser, url = pageUrl()) {
+/**
+ * Lets the pages of browser context `context` read and write the clipboard, as a user's
+ * paste needs. Firefox lets a page
+ * write it and paste from it without asking.
+ */
+async function allowClipboard(context, url = pageUrl()) {
+  if (browserName === 'firefox') return;
   const origin = url.startsWith('file:') ? 'file://' : new URL(url).origin;
-  await browser.defaultBrowserContext().overridePermissions(
+  await context.overridePermissions(
       origin, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
 }
 
+/**
+ * Skips test `t` in the browser that `reasons` names, saying why, and returns true there. In
+ * CI (CI=true) such a skip fails unless the test preset allows it: MENSORATOR_ALLOWED_SKIPS
+ * holds one "BROWSER/TEST NAME: why" a line, so no test that CI could run is skipped unseen.
+ */
+function skipIn(t, reasons) {
+  const reason = reasons[browserName];
+  if (!reason) return false;
+  const allowed = (process.env.MENSORATOR_ALLOWED_SKIPS || '').split('\n');
+  if (process.env.CI === 'true' &&
+      !allowed.some((line) => line.startsWith(`${browserName}/${t.name}:`))) {
+    throw new Error(`skipped in ${browserName} (${reason}), which the test preset does not allow`);
+  }
+  t.skip(reason);
+  return true;
+}
+
 module.exports = {
+  skipIn,
   launchBrowser,
   openPage,
   checkNoPageErrors,
   pageUrl,
   allowClipboard,
   User,
-  kTimeoutMs
+  kTimeoutMs,
+  browserName,
 };
