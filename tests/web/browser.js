@@ -179,15 +179,15 @@ async function allowClipboard(context, url = pageUrl()) {
 
 /**
  * Skips test `t` in the browser that `reasons` names, saying why, and returns true there. In
- * CI (CI=true) such a skip fails unless the test preset allows it: MENSORATOR_ALLOWED_SKIPS
- * holds one "BROWSER/TEST NAME: why" a line, so no test that CI could run is skipped unseen.
+ * CI (CI=true) such a skip fails unless the preset allows it: its MENSORATOR_CI_SKIPS holds
+ * "web/BROWSER/TEST NAME: why", so no test that CI could run is skipped unseen.
  */
 function skipIn(t, reasons) {
   const reason = reasons[browserName];
   if (!reason) return false;
-  const allowed = (process.env.MENSORATOR_ALLOWED_SKIPS || '').split('\n');
+  const allowed = (process.env.MENSORATOR_CI_SKIPS || '').split('\n');
   if (process.env.CI === 'true' &&
-      !allowed.some((line) => line.startsWith(`${browserName}/${t.name}:`))) {
+      !allowed.some((line) => line.startsWith(`web/${browserName}/${t.name}:`))) {
     throw new Error(`skipped in ${browserName} (${reason}), which the test preset does not allow`);
   }
   t.skip(reason);
