@@ -5,21 +5,60 @@
 
 #include <algorithm>
 #include <iterator>
+#include <numeric>
 
 #include "app/window/dialog_layout.h"
 #include "app/window/field_names.h"
 #include "app/window/language.h"
+#include "fields/active_field.h"
 #include "res/strings.h"
 
 static_assert(std::size(kTabTexts) == ConverterPages::kCount, "one tab text per page");
 
 namespace {
 
+FieldKeyboard KeyboardOf(int controlId) {
+  const ActiveFieldInfo* field = FieldOfControl(controlId);
+  if (field == nullptr) return FieldKeyboard::None;
+  if (field->code == AF_HEX) return FieldKeyboard::Letters;
+  return field->group == FieldGroup::Integer ? FieldKeyboard::Digits : FieldKeyboard::Scientific;
+}
+
+// Rows top to bottom, each left to right. A row is the topmost control not yet placed and
+// every other whose vertical middle lies within it; a group box counts by its caption's line
+// alone, so it comes before the controls inside it.
+std::vector<std::size_t> ReadingOrder(const DialogTemplate& dialog, const DialogLayout& layout) {
+  constexpr int kCaptionLine = 8;  // vertical dialog units
+  const auto box = [&](std::size_t i) {
+    DialogRect rect = layout.controls[i];
+    if (dialog.controls[i].kind == ControlKind::GroupBox) rect.cy = kCaptionLine;
+    return rect;
+  };
+  std::vector<std::size_t> left(dialog.controls.size());
+  std::iota(left.begin(), left.end(), std::size_t{0});
+  std::stable_sort(left.begin(), left.end(),
+                   [&](std::size_t a, std::size_t b) { return box(a).y < box(b).y; });
+  std::vector<std::size_t> order;
+  while (!left.empty()) {
+    const std::size_t top = left.front();
+    const DialogRect row = box(top);
+    const auto rowEnd = std::stable_partition(left.begin(), left.end(), [&](std::size_t i) {
+      const int twiceMiddle = 2 * box(i).y + box(i).cy;
+      return i == top || (twiceMiddle >= 2 * row.y && twiceMiddle < 2 * (row.y + row.cy));
+    });
+    std::stable_sort(left.begin(), rowEnd,
+                     [&](std::size_t a, std::size_t b) { return box(a).x < box(b).x; });
+    order.insert(order.end(), left.begin(), rowEnd);
+    left.erase(left.begin(), rowEnd);
+  }
+  return order;
+}
+
 DialogView ViewOf(const DialogTemplate& dialog, const DialogLayout& layout,
                   std::string_view language, DialogUnits units) {
   DialogView view{&dialog,   Translate(language, dialog.caption), layout.cx,
                   layout.cy, units.ToPixelsX(layout.cx),          units.ToPixelsY(layout.cy),
-                  {}};
+                  {},        ReadingOrder(dialog, layout)};
   for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
     const ControlTemplate& control = dialog.controls[i];
     ControlView& shown = view.controls.emplace_back(ControlView{control.id,
@@ -29,11 +68,13 @@ DialogView ViewOf(const DialogTemplate& dialog, const DialogLayout& layout,
                                                                 units.ToPixels(layout.controls[i]),
                                                                 {},
                                                                 {},
-                                                                {}});
+                                                                {},
+                                                                FieldKeyboard::None});
     if (control.kind != ControlKind::Edit) continue;
     shown.objectName = FieldObjectName(control.id);
     shown.accessibleName = FieldAccessibleName(dialog, i, language);
     shown.nameLabels = FieldNameLabels(dialog, i);
+    shown.keyboard = KeyboardOf(control.id);
   }
   return view;
 }
@@ -55,7 +96,10 @@ const ControlView* DialogView::Find(int id) const {
 
 WindowView DescribeWindow(ConverterPages& pages, std::string_view language, DialogUnits units,
                           const TextWidth& textWidth) {
-  WindowView view{language, units, {}, {}, {}, Translate(language, kAboutBoxMenuText), {}};
+  WindowView view{language, units,
+                  {},       {},
+                  {},       Translate(language, kAboutBoxMenuText),
+                  {},       Translate(language, kHiddenPageHint)};
   int wider = 0;
   for (const CFieldPage* page : pages.All()) {
     const DialogTemplate& dialog = page->Template();
