@@ -34,22 +34,31 @@ std::vector<std::size_t> ReadingOrder(const DialogTemplate& dialog, const Dialog
     if (dialog.controls[i].kind == ControlKind::GroupBox) rect.cy = kCaptionLine;
     return rect;
   };
+  // The index in `indices` with the least `coordinate`, the first of equals.
+  const auto least = [&](const std::vector<std::size_t>& indices, int DialogRect::*coordinate) {
+    return std::min_element(indices.begin(), indices.end(), [&](std::size_t a, std::size_t b) {
+      return box(a).*coordinate < box(b).*coordinate;
+    });
+  };
   std::vector<std::size_t> left(dialog.controls.size());
   std::iota(left.begin(), left.end(), std::size_t{0});
-  std::stable_sort(left.begin(), left.end(),
-                   [&](std::size_t a, std::size_t b) { return box(a).y < box(b).y; });
   std::vector<std::size_t> order;
   while (!left.empty()) {
-    const std::size_t top = left.front();
-    const DialogRect row = box(top);
-    const auto rowEnd = std::stable_partition(left.begin(), left.end(), [&](std::size_t i) {
+    const std::size_t topmost = *least(left, &DialogRect::y);
+    const DialogRect top = box(topmost);
+    std::vector<std::size_t> row;
+    std::vector<std::size_t> below;
+    for (const std::size_t i : left) {
       const int twiceMiddle = 2 * box(i).y + box(i).cy;
-      return i == top || (twiceMiddle >= 2 * row.y && twiceMiddle < 2 * (row.y + row.cy));
-    });
-    std::stable_sort(left.begin(), rowEnd,
-                     [&](std::size_t a, std::size_t b) { return box(a).x < box(b).x; });
-    order.insert(order.end(), left.begin(), rowEnd);
-    left.erase(left.begin(), rowEnd);
+      const bool inRow = twiceMiddle >= 2 * top.y && twiceMiddle < 2 * (top.y + top.cy);
+      (i == topmost || inRow ? row : below).push_back(i);
+    }
+    while (!row.empty()) {
+      const auto leftmost = least(row, &DialogRect::x);
+      order.push_back(*leftmost);
+      row.erase(leftmost);
+    }
+    left = std::move(below);
   }
   return order;
 }

@@ -150,11 +150,11 @@ std::vector<std::string> ReadingTexts(const DialogView& dialog) {
 TEST(WindowViewTest, ReadingOrderIsRowsTopToBottom) {
   ConverterPages pages;
   using Width = int (*)(std::string_view, ControlKind);
-  for (const auto& [language, width] :
-       {std::pair<const char*, Width>{"ja", NoWidth}, {"en", SevenPixelsAByte}}) {
-    SCOPED_TRACE(language);
-    const WindowView view = DescribeWindow(pages, language, kUnits, width);
-    const auto t = [&](const char* text) { return std::string(Translate(language, text)); };
+  for (const std::pair<std::string_view, Width> language :
+       {std::pair<std::string_view, Width>{"ja", NoWidth}, {"en", SevenPixelsAByte}}) {
+    SCOPED_TRACE(language.first);
+    const WindowView view = DescribeWindow(pages, language.first, kUnits, language.second);
+    const auto t = [&](const char* text) { return std::string(Translate(language.first, text)); };
     EXPECT_EQ(ReadingTexts(view.pages[0]),
               (std::vector<std::string>{
                   t("１６進数"), "IDC_HEX", t("１０進数"),   "IDC_DEC", t("８進数"),  "IDC_OCT",
