@@ -11,8 +11,6 @@
 /** Edit field elements by control identifier, and the other way round. */
 const fieldElements = new Map();
 const fieldIds = new Map();
-/** A field given the focus only for the browser to move on from it, which the pages ignore. */
-let passingField = null;
 
 /** Passes `text` to the program as a zero-terminated UTF-8 string for `use`'s call. */
 function withUTF8(text, use) {
@@ -105,8 +103,7 @@ function buildControls(dialog, host, prefix) {
     switch (control.kind) {
       case 'edit':
         element = create(
-            'input',
-            {type: 'text', id: control.objectName, autocomplete: 'off', spellcheck: false},
+            'input', {type: 'text', id: control.objectName, autocomplete: 'off', spellcheck: false},
             {autocapitalize: 'off', autocorrect: 'off', inputmode: control.inputMode});
         // A field named by more than its buddy label is named by all its labels in order.
         if (control.nameLabels.length > 1) {
@@ -146,7 +143,7 @@ function buildControls(dialog, host, prefix) {
 
 /**
  * Keeps Tab and Shift+Tab in `panel` on the tab order of its `fields`, which the elements'
- * reading order need not be; past either end the browser moves on from the page's edge.
+ * reading order need not be; past either end the browser moves on out of the page.
  */
 function keepTabOrder(panel, fields) {
   panel.addEventListener('keydown', (event) => {
@@ -159,12 +156,10 @@ function keepTabOrder(panel, fields) {
       next.select();
       return;
     }
-    const inPage = panel.querySelectorAll('input');
-    const edge = inPage[step > 0 ? inPage.length - 1 : 0];
-    if (edge !== event.target) {
-      passingField = edge;
-      edge.focus();
-    }
+    // For this key the page's other fields are no stops, whatever their place.
+    const others = [...panel.querySelectorAll('input')].filter((f) => f !== event.target);
+    others.forEach((field) => (field.tabIndex = -1));
+    setTimeout(() => others.forEach((field) => (field.tabIndex = 0)));
   });
 }
 
@@ -172,13 +167,7 @@ function keepTabOrder(panel, fields) {
 function forwardFieldEvents(host) {
   const idOf = (target) => (fieldIds.has(target) ? fieldIds.get(target) : -1);
   const send = (field) => withUTF8(field.value, (text) => _mensorator_edit(idOf(field), text));
-  host.addEventListener('focusin', (event) => {
-    if (event.target === passingField) {
-      passingField = null;
-    } else {
-      _mensorator_focus(idOf(event.target));
-    }
-  });
+  host.addEventListener('focusin', (event) => _mensorator_focus(idOf(event.target)));
   // Text being composed by an input method goes to the page once, when it is committed.
   host.addEventListener('input', (event) => event.isComposing || send(event.target));
   host.addEventListener('compositionend', (event) => send(event.target));

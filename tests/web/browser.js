@@ -14,6 +14,16 @@ const puppeteer = require('puppeteer-core');
 // Bounds every wait, so a page that never gets ready fails instead of hanging.
 const kTimeoutMs = 15000;
 
+// A phone held upright, as page.setViewport takes it: 360 × 740 CSS px at three device pixels
+// each, with touch.
+const kPhone = {
+  width: 360,
+  height: 740,
+  deviceScaleFactor: 3,
+  isMobile: true,
+  hasTouch: true
+};
+
 /** Starts Chromium with a fresh profile; `close()` ends it and removes the profile. */
 async function launchBrowser() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'mensorator-chromium-'));
@@ -152,5 +162,6 @@ module.exports = {
   pageUrl,
   allowClipboard,
   User,
+  kPhone,
   kTimeoutMs
 };
