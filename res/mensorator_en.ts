@@ -123,6 +123,11 @@
 2004/08/29</translation>
     </message>
     <message>
+        <extracomment>Shown where a page was after Escape hid it, with the focus on its tab</extracomment>
+        <source>Esc でページを隠しました。タブをクリックするか Enter を押すと再び表示します。</source>
+        <translation>Escape hid the page. Click its tab or press Enter to show it again.</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

@@ -15,6 +15,10 @@ inline constexpr std::string_view kAboutBoxMenuText = ABOUTBOX_MENU_TEXT;
 // The About box's version line, which no translation changes.
 inline constexpr std::string_view kVersionText = MENSORATOR_VERSION_TEXT;
 
+// The line shown where a page was after Escape hid it: how to show it again.
+inline constexpr std::string_view kHiddenPageHint =
+    "Esc でページを隠しました。タブをクリックするか Enter を押すと再び表示します。";
+
 // The tab texts, one per page in tab order.
 inline constexpr std::string_view kTabTexts[] = {
     "基数変換・角度単位関連",

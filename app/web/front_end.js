@@ -39,13 +39,15 @@ const parsed = (pointer) => (pointer ? JSON.parse(UTF8ToString(pointer)) : null)
 /**
  * Makes the dialog font (`face`, then the page's fallback faces) the page's font, and returns
  * the width of `sample` in it and its height, in pixels; textWidth measures in it from then.
+ * Its size follows the browser's font size: `pointSize` points at the default 16 px.
  */
 Module.measureFont = (face, pointSize, sample) => {
   const root = document.documentElement;
-  const faces = getComputedStyle(root).getPropertyValue('--fallback-faces');
-  root.style.font = `${pointSize}pt "${face}", ${faces}`;
+  const style = getComputedStyle(root);
+  const faces = style.getPropertyValue('--fallback-faces');
+  root.style.font = `${pointSize / 12}rem "${face}", ${faces}`;
   const context = document.createElement('canvas').getContext('2d');
-  context.font = root.style.font;
+  context.font = `${style.fontSize} "${face}", ${faces}`;
   Module.textWidth = (text) =>
       Math.max(...text.split('\n').map((line) => Math.ceil(context.measureText(line).width)));
   const metrics = context.measureText(sample);
@@ -85,8 +87,9 @@ function createIcon() {
 }
 
 /**
- * Creates the elements of `dialog`'s controls in `host`, in the description's order (the tab
- * order), except the tab strip, which the window builds. `prefix` keeps label ids unique.
+ * Creates the elements of `dialog`'s controls in `host` in reading order, except the tab
+ * strip, which the window builds, and returns them in the description's order (the tab
+ * order). `prefix` keeps label ids unique.
  */
 function buildControls(dialog, host, prefix) {
   const labelFor = new Map();
@@ -95,13 +98,13 @@ function buildControls(dialog, host, prefix) {
       labelFor.set(control.nameLabels.at(-1), control.objectName);
     }
   }
-  return dialog.controls.map((control, index) => {
+  const elements = dialog.controls.map((control, index) => {
     let element;
     switch (control.kind) {
       case 'edit':
         element = create(
             'input', {type: 'text', id: control.objectName, autocomplete: 'off', spellcheck: false},
-            {autocapitalize: 'off'});
+            {autocapitalize: 'off', autocorrect: 'off', inputmode: control.inputMode});
         // A field named by more than its buddy label is named by all its labels in order.
         if (control.nameLabels.length > 1) {
           const ids = control.nameLabels.map((label) => `${prefix}-${label}`);
@@ -132,8 +135,31 @@ function buildControls(dialog, host, prefix) {
     }
     element.classList.add('control');
     place(element, control);
-    host.append(element);
     return element;
+  });
+  host.append(...dialog.readingOrder.map((index) => elements[index]).filter(Boolean));
+  return elements;
+}
+
+/**
+ * Keeps Tab and Shift+Tab in `panel` on the tab order of its `fields`, which the elements'
+ * reading order need not be; past either end the browser moves on out of the page.
+ */
+function keepTabOrder(panel, fields) {
+  panel.addEventListener('keydown', (event) => {
+    if (event.key !== 'Tab' || event.ctrlKey || event.altKey || event.metaKey) return;
+    const step = event.shiftKey ? -1 : 1;
+    const next = fields[fields.indexOf(event.target) + step];
+    if (next) {
+      event.preventDefault();
+      next.focus();
+      next.select();
+      return;
+    }
+    // For this key the page's other fields are no stops, whatever their place.
+    const others = [...panel.querySelectorAll('input')].filter((f) => f !== event.target);
+    others.forEach((field) => (field.tabIndex = -1));
+    setTimeout(() => others.forEach((field) => (field.tabIndex = 0)));
   });
 }
 
@@ -160,6 +186,10 @@ function buildTabs(control, description, host, openAboutBox) {
 
   const tabs = [];
   const panels = [];
+  // Where a page was after Escape hid it: how to show it again.
+  const hint = create(
+      'p', {id: 'hidden-hint', className: 'hint', textContent: description.hiddenPageHint},
+      {role: 'status'});
   const carryOut = (reaction) => {
     if (reaction.pagesChanged) {
       tabs.forEach((tab, i) => {
@@ -167,6 +197,7 @@ function buildTabs(control, description, host, openAboutBox) {
         tab.tabIndex = i === reaction.selected ? 0 : -1;
         panels[i].hidden = !reaction.visible[i];
       });
+      hint.hidden = reaction.visible.includes(true);
     }
     if (reaction.focus === 'firstField') {
       const field = panels[reaction.selected].querySelector('input');
@@ -192,8 +223,10 @@ function buildTabs(control, description, host, openAboutBox) {
         create('div', {id: `page-${index}`}, {'role': 'tabpanel', 'aria-labelledby': tab.id});
     container.append(panel);
     panels.push(panel);
-    buildControls(page, panel, `page-${index}`);
+    const elements = buildControls(page, panel, `page-${index}`);
+    keepTabOrder(panel, elements.filter((element) => element instanceof HTMLInputElement));
   });
+  container.append(hint);
 
   // The tab strip's own keys, as a tab control has them.
   strip.addEventListener('keydown', (event) => {
@@ -208,8 +241,8 @@ function buildTabs(control, description, host, openAboutBox) {
 
   // The pages lie on the display area below the strip.
   const stripHeight = strip.offsetHeight;
-  for (const panel of panels) {
-    Object.assign(panel.style, {left: '0', right: '0', bottom: '0', top: `${stripHeight - 1}px`});
+  for (const area of [...panels, hint]) {
+    Object.assign(area.style, {left: '0', right: '0', bottom: '0', top: `${stripHeight - 1}px`});
   }
   select(0);
   return carryOut;
@@ -247,6 +280,17 @@ function buildAboutBox(description) {
   return open;
 }
 
+/**
+ * Lays the windows out as a column of rows (the class "reflow") on a touch screen and where
+ * the viewport is narrower than `width`, the widest window's natural width in pixels.
+ */
+function reflowWhenNarrow(width) {
+  const narrow = matchMedia(`(pointer: coarse), (max-width: ${width - 0.5}px)`);
+  const apply = () => document.documentElement.classList.toggle('reflow', narrow.matches);
+  narrow.addEventListener('change', apply);
+  apply();
+}
+
 function buildWindow(description) {
   document.documentElement.lang = description.language;
   document.title = description.main.caption;
@@ -260,12 +304,14 @@ function buildWindow(description) {
   const tabControl = description.main.controls.find((control) => control.kind === 'tab');
   const carryOut = buildTabs(tabControl, description, client, openAboutBox);
   forwardFieldEvents(client);
+  reflowWhenNarrow(Math.max(frame.offsetWidth, description.about.width + 2));
   // The window's keys go to its behaviour; the open About box handles its own.
   document.addEventListener('keydown', (event) => {
     if (document.getElementById('about').open) return;
     const inPage = event.target instanceof Element && !!event.target.closest('[role="tabpanel"]');
     const reaction = withUTF8(
-        event.key, (key) => parsed(_mensorator_key(key, event.ctrlKey, event.shiftKey, inPage)));
+        event.key,
+        (key) => parsed(_mensorator_key(key, event.ctrlKey, event.shiftKey, event.altKey, inPage)));
     if (reaction) {
       event.preventDefault();
       carryOut(reaction);

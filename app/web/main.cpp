@@ -68,15 +68,15 @@ const char* Reacted(const WindowReaction& reaction) {
   return json.c_str();
 }
 
-// The command of the key that KeyboardEvent.key names, pressed with Ctrl and Shift as given.
-std::optional<WindowCommand> CommandOfKey(std::string_view key, bool ctrl, bool shift) {
+// The command of the key that KeyboardEvent.key names, pressed with `modifiers`.
+std::optional<WindowCommand> CommandOfKey(std::string_view key, unsigned modifiers) {
   // The dialog manager's keys, whatever the modifiers.
   if (key == "Enter") return WindowCommand::OK;
   if (key == "Escape") return WindowCommand::Cancel;
   static constexpr std::pair<std::string_view, Key> kKeyNames[] = {
       {"F1", Key::F1}, {"Tab", Key::Tab}, {"PageDown", Key::PageDown}, {"PageUp", Key::PageUp}};
   for (const auto& [name, windowKey] : kKeyNames)
-    if (name == key) return CommandForKey(windowKey, (ctrl ? kCtrl : 0) | (shift ? kShift : 0));
+    if (name == key) return CommandForKey(windowKey, modifiers);
   return std::nullopt;
 }
 
@@ -130,12 +130,13 @@ EMSCRIPTEN_KEEPALIVE const char* mensorator_tab_selected(int page) {
   return Reacted(g_window.behaviour.OnTabSelected(static_cast<std::size_t>(page)));
 }
 
-// The key that KeyboardEvent.key names (UTF-8) went down with Ctrl and Shift as given, the
-// focus inside a page or not; returns the window's reaction, or null where the key is none
-// of the window's or changes nothing, so that the browser handles it (Enter on a tab).
-EMSCRIPTEN_KEEPALIVE const char* mensorator_key(const char* key, bool ctrl, bool shift,
+// The key that KeyboardEvent.key names (UTF-8) went down with Ctrl, Shift and Alt as given,
+// the focus inside a page or not; returns the window's reaction, or null where the key is
+// none of the window's or changes nothing, so that the browser handles it (Enter on a tab).
+EMSCRIPTEN_KEEPALIVE const char* mensorator_key(const char* key, bool ctrl, bool shift, bool alt,
                                                 bool inPage) {
-  const std::optional<WindowCommand> command = CommandOfKey(key, ctrl, shift);
+  const unsigned modifiers = (ctrl ? kCtrl : 0) | (shift ? kShift : 0) | (alt ? kAlt : 0);
+  const std::optional<WindowCommand> command = CommandOfKey(key, modifiers);
   if (!command) return nullptr;
   const WindowReaction reaction = g_window.behaviour.OnCommand(*command, inPage);
   return reaction == WindowReaction{} ? nullptr : Reacted(reaction);

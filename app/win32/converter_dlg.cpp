@@ -27,7 +27,8 @@ HACCEL CreateWindowKeys() {
   for (const KeyBinding& binding : kWindowKeys) {
     const BYTE control = (binding.modifiers & kCtrl) != 0 ? FCONTROL : 0;
     const BYTE shift = (binding.modifiers & kShift) != 0 ? FSHIFT : 0;
-    keys.push_back({static_cast<BYTE>(FVIRTKEY | control | shift),
+    const BYTE alt = (binding.modifiers & kAlt) != 0 ? FALT : 0;
+    keys.push_back({static_cast<BYTE>(FVIRTKEY | control | shift | alt),
                     kVirtualKeys[static_cast<int>(binding.key)],
                     static_cast<WORD>(kFirstKeyCommand + static_cast<WORD>(binding.command))});
   }

@@ -50,7 +50,8 @@ std::string_view Translate(std::string_view language, std::string_view source) {
 }
 
 std::vector<std::string_view> TranslatableTexts() {
-  std::vector<std::string_view> texts{kAboutBoxMenuText, kAboutBoxTemplate.caption};
+  std::vector<std::string_view> texts{kAboutBoxMenuText, kAboutBoxTemplate.caption,
+                                      kHiddenPageHint};
   texts.insert(texts.end(), std::begin(kTabTexts), std::end(kTabTexts));
   for (const DialogTemplate* dialog : {&kAboutBoxTemplate, &kMainDialogTemplate,
                                        &kPageRadixAngleTemplate, &kPageDistanceAngleTemplate}) {

@@ -85,6 +85,13 @@ std::string_view KindName(ControlKind kind) {
   return "";
 }
 
+// The inputmode attribute of a field with `keyboard`. A keypad of digits has no sign on
+// some phones and no exponent on any, so only the fields whose numbers are digits alone get
+// one; the others keep the text keyboard, on which every character they read is typed.
+std::string_view InputMode(FieldKeyboard keyboard) {
+  return keyboard == FieldKeyboard::Digits ? "numeric" : "text";
+}
+
 void WriteControl(JsonWriter& json, const ControlView& control) {
   json.Open('{').Key("id").Number(control.id).Key("kind").Text(KindName(control.kind));
   json.Key("text").Text(control.text);
@@ -93,7 +100,7 @@ void WriteControl(JsonWriter& json, const ControlView& control) {
   if (control.kind == ControlKind::Edit) {
     json.Key("objectName").Text(control.objectName).Key("nameLabels").Open('[');
     for (const std::size_t label : control.nameLabels) json.Number(static_cast<long long>(label));
-    json.Close(']');
+    json.Close(']').Key("inputMode").Text(InputMode(control.keyboard));
   }
   json.Close('}');
 }
@@ -103,6 +110,8 @@ void WriteDialog(JsonWriter& json, const DialogView& dialog) {
   json.Key("width").Number(dialog.width).Key("height").Number(dialog.height);
   json.Key("controls").Open('[');
   for (const ControlView& control : dialog.controls) WriteControl(json, control);
+  json.Close(']').Key("readingOrder").Open('[');
+  for (const std::size_t index : dialog.readingOrder) json.Number(static_cast<long long>(index));
   json.Close(']').Close('}');
 }
 
@@ -131,6 +140,7 @@ std::string ViewJson(const WindowView& view) {
   for (const DialogView& page : view.pages) WriteDialog(json, page);
   json.Close(']').Key("about");
   WriteDialog(json, view.about);
+  json.Key("hiddenPageHint").Text(view.hiddenPageHint);
   return json.Close('}').Take();
 }
 

@@ -28,9 +28,10 @@ enum class WindowCommand {
 };
 
 // The keys the window answers wherever the focus is in it. Enter and Escape are the dialog
-// manager's: it delivers them as OK and Cancel to the dialog the focus is in.
+// manager's: it delivers them as OK and Cancel to the dialog the focus is in. Alt+PageDown
+// and Alt+PageUp change pages where Ctrl+Tab and Ctrl+PageDown belong to a browser.
 enum class Key { F1, Tab, PageDown, PageUp };
-enum Modifiers : unsigned { kNoModifier = 0, kCtrl = 1, kShift = 2 };
+enum Modifiers : unsigned { kNoModifier = 0, kCtrl = 1, kShift = 2, kAlt = 4 };
 
 struct KeyBinding {
   Key key;
@@ -44,6 +45,8 @@ inline constexpr KeyBinding kWindowKeys[] = {
     {Key::PageDown, kCtrl, WindowCommand::NextPage},
     {Key::Tab, kCtrl | kShift, WindowCommand::PreviousPage},
     {Key::PageUp, kCtrl, WindowCommand::PreviousPage},
+    {Key::PageDown, kAlt, WindowCommand::NextPage},
+    {Key::PageUp, kAlt, WindowCommand::PreviousPage},
 };
 
 // The command of `key` pressed with exactly `modifiers`, if it has one.

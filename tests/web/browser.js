@@ -15,6 +15,16 @@ const puppeteer = require('puppeteer-core');
 // Bounds every wait, so a page that never gets ready fails instead of hanging.
 const kTimeoutMs = 15000;
 
+// A phone held upright, as page.setViewport takes it: 360 × 740 CSS px at three device pixels
+// each, with touch.
+const kPhone = {
+  width: 360,
+  height: 740,
+  deviceScaleFactor: 3,
+  isMobile: true,
+  hasTouch: true
+};
+
 /** The browser the tests run in: MENSORATOR_BROWSER, "chromium" (the default) or "firefox". */
 const browserName = process.env.MENSORATOR_BROWSER || 'chromium';
 
@@ -202,6 +212,7 @@ module.exports = {
   pageUrl,
   allowClipboard,
   User,
+  kPhone,
   kTimeoutMs,
   browserName,
 };

@@ -1,19 +1,32 @@
 // SPDX-FileCopyrightText: 2026 The Mensorator developers
 // SPDX-License-Identifier: MIT
 
-// Saves screenshots of the page's two tabs and its About box, in Japanese and in English, into
-// the folder named by the first argument, typing into the fields as a user would (the same
-// values as the desktop screenshots). Run by tools/screenshots-web.
+// Saves screenshots of the page's two tabs and its About box, in Japanese and in English, in
+// dark mode, and on a phone held upright, into the folder named by the first argument, typing
+// into the fields as a user would (the same values as the desktop screenshots). Run by
+// tools/screenshots-web.
 'use strict';
 
 const path = require('node:path');
-const {launchBrowser, openPage, User} = require('./browser.js');
+const {launchBrowser, openPage, User, kPhone} = require('./browser.js');
 
-// The shots of one page, preferring the browser languages `languages` (the browser's own
-// preference where empty), named web-NAME-SUFFIX.png.
-async function takeShots(browser, out, languages, suffix) {
+const kDesktop = {
+  width: 520,
+  height: 340
+};
+// The shots `names` of one page, preferring the browser languages `languages` (the browser's
+// own preference where empty), on `viewport`, in the colour scheme `scheme`, named
+// web-NAME-SUFFIX.png.
+async function takeShots(browser, out, {
+  languages = [],
+  suffix = '',
+  viewport = kDesktop,
+  scheme = 'light',
+  names = ['radix-angle', 'distance-angle', 'about-box']
+}) {
   const page = await browser.newPage();
-  await page.setViewport({width: 520, height: 340});
+  await page.setViewport(viewport);
+  await page.emulateMediaFeatures([{name: 'prefers-color-scheme', value: scheme}]);
   if (languages.length > 0) {
     await page.evaluateOnNewDocument((tags) => {
       Object.defineProperty(navigator, 'languages', {get: () => tags});
@@ -21,7 +34,10 @@ async function takeShots(browser, out, languages, suffix) {
   }
   await openPage(page);
   const user = new User(page);
-  const shot = (name) => page.screenshot({path: path.join(out, `web-${name}${suffix}.png`)});
+  const shot = async (name) => {
+    if (names.includes(name))
+      await page.screenshot({path: path.join(out, `web-${name}${suffix}.png`)});
+  };
 
   await user.focus('HEX');
   await user.type('ff', {replace: true});
@@ -43,8 +59,16 @@ async function takeShots(browser, out, languages, suffix) {
 async function main(out) {
   const session = await launchBrowser();
   try {
-    await takeShots(session.browser, out, [], '');
-    await takeShots(session.browser, out, ['en-US'], '-en');
+    await takeShots(session.browser, out, {});
+    await takeShots(session.browser, out, {languages: ['en-US'], suffix: '-en'});
+    await takeShots(
+        session.browser, out, {suffix: '-dark', scheme: 'dark', names: ['radix-angle']});
+    await takeShots(
+        session.browser, out,
+        {suffix: '-en-dark', languages: ['en-US'], scheme: 'dark', names: ['distance-angle']});
+    const phone = {viewport: kPhone, names: ['radix-angle']};
+    await takeShots(session.browser, out, {...phone, suffix: '-phone'});
+    await takeShots(session.browser, out, {...phone, suffix: '-phone-en', languages: ['en-US']});
   } finally {
     await session.close();
   }

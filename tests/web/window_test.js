@@ -11,7 +11,7 @@ const fs = require('node:fs');
 const http = require('node:http');
 const path = require('node:path');
 const {after, afterEach, before, beforeEach, test} = require('node:test');
-const {browserName, launchBrowser, openPage, checkNoPageErrors, pageUrl, skipIn, User} =
+const {browserName, launchBrowser, openPage, checkNoPageErrors, pageUrl, skipIn, User, kPhone} =
     require('./browser.js');
 
 let session;
@@ -58,6 +58,10 @@ test('every edit field is a text input named by its labels', async () => {
   ];
   const fields = await page.$$eval('input', (inputs) => inputs.map((f) => f.type));
   assert.deepEqual(fields, Array(20).fill('text'));
+  // A keypad of digits only where the field's number is digits alone.
+  const keyboards = await page.$$eval(
+      'input', (inputs) => inputs.filter((f) => f.inputMode === 'numeric').map((f) => f.id));
+  assert.deepEqual(keyboards, ['IDC_DEC', 'IDC_OCT', 'IDC_BIN']);
   for (const index of [0, 1]) {
     // Only the shown page's fields are in the accessibility tree.
     await page.click(`#tab-${index}`);
@@ -106,6 +110,8 @@ test('arrow keys on the tab strip select the tabs', async () => {
   assert.deepEqual(await visiblePages(), [true, false]);
 });
 
+const hint = () => page.$eval('#hidden-hint', (p) => (p.hidden ? '' : p.innerText));
+
 test('Escape in a page hides it and gives the focus to the tab strip', async () => {
   await user.focus('SIN');
   await user.type('0.5', {replace: true});
@@ -113,22 +119,57 @@ test('Escape in a page hides it and gives the focus to the tab strip', async () 
   await page.keyboard.press('Escape');
   assert.deepEqual(await visiblePages(), [false, false]);
   assert.equal(await focusedId(), 'tab-0');
+  assert.match(
+      await hint(), /タブをクリックするか Enter を押すと再び表示します/);
   // Selecting the page's tab shows it again as it was.
   await page.click('#tab-0');
   assert.deepEqual(await visiblePages(), [true, false]);
   assert.deepEqual(await allTexts(), texts);
+  assert.equal(await hint(), '');
+  // Enter on the focused tab, as the hint says, does the same.
+  await user.focus('SIN');
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('Enter');
+  assert.deepEqual(await visiblePages(), [true, false]);
 });
 
-test('Ctrl+PageDown and Ctrl+PageUp select the next and previous page', async () => {
-  await user.focus('HEX');
-  for (const [key, pages, focused] of [
-           ['PageDown', [false, true], 'IDC_START_X'], ['PageUp', [true, false], 'IDC_HEX']]) {
-    await page.keyboard.down('Control');
-    await page.keyboard.press(key);
-    await page.keyboard.up('Control');
-    assert.deepEqual(await visiblePages(), pages, key);
-    assert.equal(await focusedId(), focused, key);
+for (const modifier of ['Control', 'Alt']) {
+  test(
+      `${modifier}+PageDown and ${modifier}+PageUp select the next and previous page`, async () => {
+        await user.focus('HEX');
+        for (const [key, pages, focused] of [
+                 ['PageDown', [false, true], 'IDC_START_X'],
+                 ['PageUp', [true, false], 'IDC_HEX']]) {
+          await page.keyboard.down(modifier);
+          await page.keyboard.press(key);
+          await page.keyboard.up(modifier);
+          assert.deepEqual(await visiblePages(), pages, key);
+          assert.equal(await focusedId(), focused, key);
+        }
+      });
+}
+
+// The elements are in reading order, a label before its field; Tab keeps the tab order.
+test('reading order in the document, tab order on Tab', async () => {
+  const read = await page.$eval(
+      '#page-0', (panel) => [...panel.children].map((e) => e.id || e.textContent).slice(0, 12));
+  assert.deepEqual(read, [
+    'page-0-7', 'IDC_HEX', 'page-0-6', 'IDC_DEC', 'page-0-5', 'IDC_OCT', 'page-0-4', 'IDC_BIN',
+    '三角関数等', 'page-0-9', 'IDC_DEGREE', 'page-0-15'
+  ]);
+  for (const [from, shift, to] of [
+           ['DEGREE', false, 'IDC_RADIAN'], ['GRAD', false, 'IDC_SIN'], ['SIN', true, 'IDC_GRAD'],
+           ['ELEVATION', false, 'IDC_XY_DISTANCE'], ['XY_DISTANCE', true, 'IDC_ELEVATION']]) {
+    await user.focus(from);
+    if (shift) await page.keyboard.down('Shift');
+    await page.keyboard.press('Tab');
+    if (shift) await page.keyboard.up('Shift');
+    assert.equal(await focusedId(), to, from);
   }
+  // Tab from the last field goes to none of the page's fields before it in the document.
+  await page.keyboard.press('Tab');
+  assert.ok(!['IDC_XY_ANGLE', 'IDC_ELEVATION'].includes(await focusedId()), await focusedId());
+  assert.equal(await page.evaluate(() => Module._mensorator_active_field()), 103);
 });
 
 test('Enter changes nothing and closes nothing', async () => {
@@ -358,4 +399,123 @@ test('an English preference shows English texts whole, a Japanese one Japanese',
     }
     checkNoPageErrors(other);
   }
+});
+
+/** Whether the page scrolls sideways, and the targets (fields, tabs, buttons) under 24 px. */
+const reflowFaults = (other) => other.evaluate(
+    () => ({
+      sideways: document.documentElement.scrollWidth > innerWidth,
+      small: [...document.querySelectorAll('input, button')]
+                 .filter((e) => e.offsetParent && e.getBoundingClientRect().height < 24)
+                 .map((e) => e.id || e.textContent),
+    }));
+
+test(
+    'on a phone: no sideways scrolling, targets of 24 px, a tap focuses and typing converts',
+    async (t) => {
+      for (const languages of [['en-US'], ['ja']]) {
+        const other = await openPageIn(t, languages);
+        for (const width of [360, 320]) {
+          await other.setViewport({...kPhone, width});
+          for (const tab of ['#tab-1', '#tab-0']) {
+            await other.tap(tab);
+            assert.deepEqual(await reflowFaults(other), {sideways: false, small: []}, tab);
+          }
+          await other.tap('#about-button');
+          assert.deepEqual(await reflowFaults(other), {sideways: false, small: []}, 'about');
+          await other.tap('#about-client button');
+        }
+        // A sign, a decimal point, an exponent and hex letters are typed where they are read.
+        for (const [field, text, other_, shown] of [
+                 ['DEGREE', '-1.8e2', 'GRAD', '-200.00000'], ['HEX', 'fF', 'DEC', '255'],
+                 ['DEC', '-1', 'DEC', '-1'], ['START_X', '+2.5E1', 'DISTANCE', '25.000000']]) {
+          const panel =
+              await other.$eval(`#IDC_${field}`, (f) => f.closest('[role="tabpanel"]').id);
+          await other.tap(`#tab-${panel.at(-1)}`);
+          await other.tap(`#IDC_${field}`);
+          assert.equal(await other.evaluate(() => document.activeElement.id), `IDC_${field}`);
+          await new User(other).type(text, {replace: true});
+          assert.equal(await other.$eval(`#IDC_${other_}`, (f) => f.value), shown, text);
+        }
+        checkNoPageErrors(other);
+      }
+    });
+
+// The contrast of a text colour on its background, both computed "rgb(r, g, b)" strings.
+function contrast(foreground, background) {
+  const luminance = (colour) => {
+    const [r, g, b] = colour.match(/\d+(\.\d+)?/g).slice(0, 3).map((c) => {
+      const v = c / 255;
+      return v <= 0.04045 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4;
+    });
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+  };
+  const [light, dark] = [luminance(foreground), luminance(background)].sort((a, b) => b - a);
+  return (light + 0.05) / (dark + 0.05);
+}
+
+/** Each text element's computed colour and the background it stands on. */
+const textColours = (other) => other.$$eval(
+    'input, .label, [role="tab"], h1',
+    (elements) => elements.filter((e) => e.offsetParent).map((element) => {
+      let back = element;
+      while (getComputedStyle(back).backgroundColor === 'rgba(0, 0, 0, 0)')
+        back = back.parentElement;
+      return [
+        element.id || element.textContent, getComputedStyle(element).color,
+        getComputedStyle(back).backgroundColor
+      ];
+    }));
+
+test('dark mode: every text stands out at 4.5:1', async (t) => {
+  const other = await openPageIn(t, ['ja']);
+  await other.emulateMediaFeatures([{name: 'prefers-color-scheme', value: 'dark'}]);
+  for (const tab of ['#tab-1', '#tab-0']) {
+    await other.click(tab);
+    const colours = await textColours(other);
+    assert.ok(colours.length > 10);
+    const low = colours.filter(([, fore, back]) => contrast(fore, back) < 4.5);
+    assert.deepEqual(low, [], tab);
+    assert.ok(colours.every(([, , back]) => contrast('rgb(0, 0, 0)', back) < 4.5), 'dark');
+  }
+});
+
+test('forced colours: the system colours, the focus in the highlight colour', async (t) => {
+  const other = await openPageIn(t, ['ja']);
+  const client = await other.createCDPSession();
+  await client.send(
+      'Emulation.setEmulatedMedia', {features: [{name: 'forced-colors', value: 'active'}]});
+  await other.click('#IDC_HEX');
+  const [system, field] = await other.evaluate(() => {
+    const probe = document.body.appendChild(document.createElement('i'));
+    const system = ['Field', 'FieldText', 'Highlight', 'Canvas'].map((name) => {
+      probe.style.color = name;
+      return getComputedStyle(probe).color;
+    });
+    const style = getComputedStyle(document.getElementById('IDC_HEX'));
+    return [
+      system,
+      [
+        style.backgroundColor, style.color, style.outlineColor, style.outlineStyle,
+        getComputedStyle(document.body).backgroundColor,
+        getComputedStyle(document.getElementById('tab-0')).borderTopColor
+      ]
+    ];
+  });
+  const [fieldColour, fieldText, highlight, canvas] = system;
+  assert.deepEqual(field, [fieldColour, fieldText, highlight, 'solid', canvas, highlight]);
+});
+
+test('the layout follows the browser\'s font size', async (t) => {
+  const other = await openPageIn(t, ['ja']);
+  const client = await other.createCDPSession();
+  await client.send('Page.setFontSizes', {fontSizes: {standard: 20}});
+  await openPage(other);
+  const [font, width] = await other.evaluate(
+      () =>
+          [getComputedStyle(document.documentElement).fontSize,
+           document.getElementById('client').offsetWidth]);
+  assert.equal(font, '15px');
+  const normal = await page.evaluate(() => document.getElementById('client').offsetWidth);
+  assert.ok(width > normal * 1.2, `${width} against ${normal}`);
 });

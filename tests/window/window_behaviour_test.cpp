@@ -106,6 +106,9 @@ const KeyRow kKeys[] = {
     {"CtrlPageDown", Key::PageDown, kCtrl, WindowCommand::NextPage},
     {"CtrlShiftTab", Key::Tab, kCtrl | kShift, WindowCommand::PreviousPage},
     {"CtrlPageUp", Key::PageUp, kCtrl, WindowCommand::PreviousPage},
+    {"AltPageDown", Key::PageDown, kAlt, WindowCommand::NextPage},
+    {"AltPageUp", Key::PageUp, kAlt, WindowCommand::PreviousPage},
+    {"CtrlAltPageDown", Key::PageDown, kCtrl | kAlt, std::nullopt},
     {"TabAloneMovesTheFocus", Key::Tab, kNoModifier, std::nullopt},
     {"PageDownAloneIsTheFields", Key::PageDown, kNoModifier, std::nullopt},
 };

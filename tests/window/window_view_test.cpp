@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "app/window/language.h"
 #include "fields/active_field.h"
 #include "res/resource.h"
 
@@ -76,31 +79,35 @@ struct NameRow {
   ActiveField field;
   const char* japanese;
   const char* english;
+  FieldKeyboard keyboard;
 };
 
 // Every field's accessible name: its label, with the row's first in front where the label's
-// text names more than one field.
+// text names more than one field; and its keyboard: letters for the hexadecimal digits, a
+// decimal point and an exponent for every field that reads them.
+constexpr FieldKeyboard kDigits = FieldKeyboard::Digits;
+constexpr FieldKeyboard kScientific = FieldKeyboard::Scientific;
 const NameRow kNames[] = {
-    {AF_HEX, "１６進数", "Hexadecimal"},
-    {AF_DEC, "１０進数", "Decimal"},
-    {AF_OCT, "８進数", "Octal"},
-    {AF_BIN, "２進数", "Binary"},
-    {AF_DEGREE, "Degree", "Degree"},
-    {AF_RADIAN, "Radian", "Radian"},
-    {AF_GRAD, "Grad", "Grad"},
-    {AF_SIN, "sin =", "sin ="},
-    {AF_COS, "cos =", "cos ="},
-    {AF_TAN, "tan =", "tan ="},
-    {AF_START_X, "始点 X", "Start X"},
-    {AF_START_Y, "始点 Y", "Start Y"},
-    {AF_START_Z, "始点 Z", "Start Z"},
-    {AF_END_X, "終点 X", "End X"},
-    {AF_END_Y, "終点 Y", "End Y"},
-    {AF_END_Z, "終点 Z", "End Z"},
-    {AF_DISTANCE, "距離", "Distance"},
-    {AF_XY_DISTANCE, "XY平面での距離", "XY distance"},
-    {AF_XY_ANGLE, "XY平面での角度", "Bearing"},
-    {AF_ELEVATION, "XY平面での仰角", "Elevation"},
+    {AF_HEX, "１６進数", "Hexadecimal", FieldKeyboard::Letters},
+    {AF_DEC, "１０進数", "Decimal", kDigits},
+    {AF_OCT, "８進数", "Octal", kDigits},
+    {AF_BIN, "２進数", "Binary", kDigits},
+    {AF_DEGREE, "Degree", "Degree", kScientific},
+    {AF_RADIAN, "Radian", "Radian", kScientific},
+    {AF_GRAD, "Grad", "Grad", kScientific},
+    {AF_SIN, "sin =", "sin =", kScientific},
+    {AF_COS, "cos =", "cos =", kScientific},
+    {AF_TAN, "tan =", "tan =", kScientific},
+    {AF_START_X, "始点 X", "Start X", kScientific},
+    {AF_START_Y, "始点 Y", "Start Y", kScientific},
+    {AF_START_Z, "始点 Z", "Start Z", kScientific},
+    {AF_END_X, "終点 X", "End X", kScientific},
+    {AF_END_Y, "終点 Y", "End Y", kScientific},
+    {AF_END_Z, "終点 Z", "End Z", kScientific},
+    {AF_DISTANCE, "距離", "Distance", kScientific},
+    {AF_XY_DISTANCE, "XY平面での距離", "XY distance", kScientific},
+    {AF_XY_ANGLE, "XY平面での角度", "Bearing", kScientific},
+    {AF_ELEVATION, "XY平面での仰角", "Elevation", kScientific},
 };
 
 class FieldNamesTest : public testing::TestWithParam<NameRow> {};
@@ -119,6 +126,7 @@ TEST_P(FieldNamesTest, ObjectAndAccessibleNames) {
     EXPECT_EQ(edit->objectName, "IDC_" + std::string(field.name));
     EXPECT_EQ(edit->accessibleName, name);
     ASSERT_FALSE(edit->nameLabels.empty());
+    EXPECT_EQ(edit->keyboard, GetParam().keyboard);
   }
 }
 
@@ -126,5 +134,56 @@ INSTANTIATE_TEST_SUITE_P(EveryField, FieldNamesTest, testing::ValuesIn(kNames),
                          [](const testing::TestParamInfo<NameRow>& info) {
                            return std::string(FieldOfCode(info.param.field)->name);
                          });
+
+// The controls' texts (a field's object name) in reading order.
+std::vector<std::string> ReadingTexts(const DialogView& dialog) {
+  std::vector<std::string> texts;
+  for (const std::size_t i : dialog.readingOrder) {
+    const ControlView& control = dialog.controls[i];
+    texts.emplace_back(control.kind == ControlKind::Edit ? control.objectName : control.text);
+  }
+  return texts;
+}
+
+// Rows top to bottom, each label before the field right of it, the group box before its
+// contents, in both languages (the English labels move their fields).
+TEST(WindowViewTest, ReadingOrderIsRowsTopToBottom) {
+  ConverterPages pages;
+  using Width = int (*)(std::string_view, ControlKind);
+  for (const std::pair<std::string_view, Width> language :
+       {std::pair<std::string_view, Width>{"ja", NoWidth}, {"en", SevenPixelsAByte}}) {
+    SCOPED_TRACE(language.first);
+    const WindowView view = DescribeWindow(pages, language.first, kUnits, language.second);
+    const auto t = [&](const char* text) { return std::string(Translate(language.first, text)); };
+    EXPECT_EQ(ReadingTexts(view.pages[0]),
+              (std::vector<std::string>{
+                  t("１６進数"), "IDC_HEX", t("１０進数"),   "IDC_DEC", t("８進数"),  "IDC_OCT",
+                  t("２進数"),   "IDC_BIN", t("三角関数等"), "Degree",  "IDC_DEGREE", "sin =",
+                  "IDC_SIN",     "Radian",  "IDC_RADIAN",    "cos =",   "IDC_COS",    "Grad",
+                  "IDC_GRAD",    "tan =",   "IDC_TAN"}));
+    EXPECT_EQ(ReadingTexts(view.pages[1]), (std::vector<std::string>{t("始点"),
+                                                                     "X",
+                                                                     "IDC_START_X",
+                                                                     "Y",
+                                                                     "IDC_START_Y",
+                                                                     "Z",
+                                                                     "IDC_START_Z",
+                                                                     t("終点"),
+                                                                     "X",
+                                                                     "IDC_END_X",
+                                                                     "Y",
+                                                                     "IDC_END_Y",
+                                                                     "Z",
+                                                                     "IDC_END_Z",
+                                                                     t("距離"),
+                                                                     "IDC_DISTANCE",
+                                                                     t("XY平面での距離"),
+                                                                     "IDC_XY_DISTANCE",
+                                                                     t("XY平面での角度"),
+                                                                     "IDC_XY_ANGLE",
+                                                                     t("XY平面での仰角"),
+                                                                     "IDC_ELEVATION"}));
+  }
+}
 
 }  // namespace
