@@ -20,6 +20,7 @@ QList<QKeySequence> Sequences(const KeyBinding& binding) {
   Qt::KeyboardModifiers modifiers;
   if (binding.modifiers & kCtrl) modifiers |= Qt::ControlModifier;
   if (binding.modifiers & kShift) modifiers |= Qt::ShiftModifier;
+  if (binding.modifiers & kAlt) modifiers |= Qt::AltModifier;
   QList<QKeySequence> keys{QKeyCombination(modifiers, kQtKeys[int(binding.key)])};
   // Qt reports Shift+Tab as Backtab, or on X11 as Tab with Shift held.
   if (binding.key == Key::Tab && (binding.modifiers & kShift))

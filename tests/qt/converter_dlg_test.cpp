@@ -361,6 +361,8 @@ void ConverterDlgTest::pageKeys_data() {
       << "IDC_END_Y" << false << int(Qt::Key_PageUp) << ctrl << 0 << "IDC_HEX";
   QTest::newRow("Ctrl+PageUp after Escape brings the hidden page back")
       << "IDC_BIN" << true << int(Qt::Key_PageUp) << ctrl << 1 << "IDC_START_X";
+  QTest::newRow("Alt+PageDown from a field")
+      << "IDC_OCT" << false << int(Qt::Key_PageDown) << int(Qt::AltModifier) << 1 << "IDC_START_X";
 }
 
 void ConverterDlgTest::pageKeys() {
