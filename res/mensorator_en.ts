@@ -201,5 +201,40 @@
         <source>この値はこの表記では書けません。</source>
         <translation>This value cannot be written in this notation.</translation>
     </message>
+    <message>
+        <extracomment>Edit field menu: undo the last edit</extracomment>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <extracomment>Edit field menu: submenu that copies the value in a chosen notation</extracomment>
+        <source>表記を選んでコピー(&amp;O)</source>
+        <translation>C&amp;opy as</translation>
+    </message>
+    <message>
+        <extracomment>Edit field menu: submenu that reads the clipboard in a chosen notation</extracomment>
+        <source>表記を選んで貼り付け(&amp;S)</source>
+        <translation>Pa&amp;ste as</translation>
+    </message>
 </context>
 </TS>

@@ -25,4 +25,13 @@ inline constexpr std::string_view kTabTexts[] = {
     "距離・角度",
 };
 
+// The context menu of an edit field, for a front end that shows its own rather than the
+// toolkit's: the standard editing entries, in menu order (undo, cut, copy, paste, delete,
+// select all), then the two submenus of notations/field_notations.h. "&" marks access keys.
+inline constexpr std::string_view kEditMenuTexts[] = {
+    "元に戻す(&U)", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)", "削除(&D)", "すべて選択(&A)",
+};
+inline constexpr std::string_view kCopyAsMenuText = "表記を選んでコピー(&O)";
+inline constexpr std::string_view kPasteAsMenuText = "表記を選んで貼り付け(&S)";
+
 #endif

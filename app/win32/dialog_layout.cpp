@@ -10,9 +10,6 @@
 #include "app/win32/wide_text.h"
 #include "app/window/language.h"
 
-namespace {
-
-// The language of the user's Windows UI, chosen once.
 std::string_view UserLanguage() {
   static const std::string_view language = [] {
     wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
@@ -22,6 +19,8 @@ std::string_view UserLanguage() {
   }();
   return language;
 }
+
+namespace {
 
 // The width of `text` in the font selected into `dc`, as a static control of `kind` draws it.
 int TextWidthIn(HDC dc, std::string_view text, ControlKind kind) {

@@ -13,6 +13,9 @@
 
 #include "app/window/window_view.h"
 
+// The language of the user's Windows UI, chosen once: the language of every text shown.
+std::string_view UserLanguage();
+
 // The program's windows in the user's language, measured in the dialog font at `dpi`.
 WindowView DescribeWindowAt(ConverterPages& pages, UINT dpi);
 

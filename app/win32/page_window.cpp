@@ -3,8 +3,13 @@
 
 #include "app/win32/page_window.h"
 
+#include <commctrl.h>
+#include <imm.h>
+#include <windowsx.h>
+
 #include <string>
 
+#include "app/win32/field_menu.h"
 #include "app/win32/wide_text.h"
 #include "app/window/window_behaviour.h"
 
@@ -13,7 +18,29 @@ CPageWindow::~CPageWindow() { m_page.SetObserver(nullptr); }
 void CPageWindow::Create(HWND parent) {
   CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_page.Template().id), parent,
                      DialogProc, reinterpret_cast<LPARAM>(this));
+  for (const ControlTemplate& control : m_page.Template().controls)
+    if (control.kind == ControlKind::Edit) PrepareField(GetDlgItem(m_hwnd, control.id));
   m_page.SetObserver(this);
+}
+
+void CPageWindow::PrepareField(HWND edit) {
+  // Numbers are typed as ASCII digits whatever input method is on, as Japanese number entry
+  // does: the field has no input context, so keys reach it untranslated.
+  ImmAssociateContextEx(edit, nullptr, 0);
+  SetWindowSubclass(edit, FieldProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK CPageWindow::FieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR data) {
+  if (message == WM_CONTEXTMENU) {
+    const int controlId = GetDlgCtrlID(edit);
+    const auto& page = reinterpret_cast<const CPageWindow*>(data)->m_page;
+    ShowFieldMenu(edit, controlId, page.FieldText(controlId),
+                  {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    return 0;
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, FieldProc, 0);
+  return DefSubclassProc(edit, message, wParam, lParam);
 }
 
 void CPageWindow::OnFieldWritten(int controlId, std::string_view text) {

@@ -7,7 +7,9 @@
 // text the user changed go to the page, every text the page writes goes into its control.
 // The page alone decides what a change does. The Enter key inside the page goes to the
 // page's OnOK; Escape, the page's Cancel, goes on to the main window as a Cancel sent by the
-// page. It renders the page's view; it does not place or show itself: the main window does.
+// page. Its fields take no input method, and their context menu is the field menu of
+// field_menu.h. It renders the page's view; it does not place or show itself: the main
+// window does.
 #ifndef MENSORATOR_APP_WIN32_PAGE_WINDOW_H
 #define MENSORATOR_APP_WIN32_PAGE_WINDOW_H
 
@@ -36,6 +38,10 @@ class CPageWindow final : public FieldObserver {
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // Gives an edit control no input context and the field menu of field_menu.h.
+  void PrepareField(HWND edit);
+  static LRESULT CALLBACK FieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR data);
   void OnCommand(WORD code, WORD id, HWND control);
 
   CFieldPage& m_page;

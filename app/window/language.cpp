@@ -50,9 +50,10 @@ std::string_view Translate(std::string_view language, std::string_view source) {
 }
 
 std::vector<std::string_view> TranslatableTexts() {
-  std::vector<std::string_view> texts{kAboutBoxMenuText, kAboutBoxTemplate.caption,
-                                      kHiddenPageHint};
+  std::vector<std::string_view> texts{kAboutBoxMenuText, kAboutBoxTemplate.caption, kHiddenPageHint,
+                                      kCopyAsMenuText, kPasteAsMenuText};
   texts.insert(texts.end(), std::begin(kTabTexts), std::end(kTabTexts));
+  texts.insert(texts.end(), std::begin(kEditMenuTexts), std::end(kEditMenuTexts));
   for (const DialogTemplate* dialog : {&kAboutBoxTemplate, &kMainDialogTemplate,
                                        &kPageRadixAngleTemplate, &kPageDistanceAngleTemplate}) {
     for (const ControlTemplate& control : dialog->controls) {

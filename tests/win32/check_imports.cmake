@@ -4,7 +4,7 @@
 # Fails unless EXE imports only DLLs that every Windows has.
 cmake_minimum_required(VERSION 3.25)
 
-set(system_dlls KERNEL32.dll USER32.dll GDI32.dll COMCTL32.dll msvcrt.dll)
+set(system_dlls KERNEL32.dll USER32.dll GDI32.dll COMCTL32.dll IMM32.dll msvcrt.dll)
 
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")

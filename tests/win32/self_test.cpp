@@ -18,6 +18,7 @@
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
+#include <imm.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -34,6 +35,7 @@
 #include "app/win32/dialog_font.h"
 #include "fields/active_field.h"
 #include "mensorator_version.h"
+#include "notations/field_notations.h"
 #include "res/resource.h"
 #include "tests/win32/check.h"
 #include "tests/win32/layout_check.h"
@@ -356,6 +358,115 @@ const PageKeyRow kPageKeyRows[] = {
     {"Ctrl+PageUp", {VK_CONTROL, VK_PRIOR}, 0, IDC_HEX},
 };
 
+void SetClipboardText(std::wstring_view text) {
+  OpenClipboard(MainWindow());
+  EmptyClipboard();
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
+  chars[text.copy(chars, text.size())] = L'\0';
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+}
+
+std::wstring ClipboardText() {
+  OpenClipboard(MainWindow());
+  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  std::wstring text = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+  if (data != nullptr) GlobalUnlock(data);
+  CloseClipboard();
+  return text;
+}
+
+// The popup menu open now.
+HMENU OpenMenu() {
+  return reinterpret_cast<HMENU>(SendMessageW(FindWindowW(L"#32768", nullptr), MN_GETHMENU, 0, 0));
+}
+
+std::wstring MenuEntry(HMENU menu, int index) {
+  wchar_t text[128] = {};
+  GetMenuStringW(menu, index, text, 128, MF_BYPOSITION);
+  return text;
+}
+
+bool Grayed(HMENU menu, int index) {
+  return (GetMenuState(menu, index, MF_BYPOSITION) & MF_GRAYED) != 0;
+}
+
+Notation NotationOf(const NotationInfo& entry) { return entry.notation; }
+Notation NotationOf(const CopyAsEntry& entry) { return entry.info.notation; }
+
+// The position of `notation` among menu `entries`.
+template <class Entries>
+int Position(const Entries& entries, Notation notation) {
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    if (NotationOf(entries[i]) == notation) return static_cast<int>(i);
+  return -1;
+}
+
+// The hexadecimal field's context menu, opened by the keyboard with the field's whole text
+// selected: its entries, then Paste as colour, whose text reaches every field, and Copy as
+// all four bases, one per line as the Windows clipboard has them. No field has an input
+// context, so an input method leaves their keys as they are.
+const Steps kFieldMenuSteps = {
+    [] {
+      check.Case("no input method in the fields");
+      // Wine gives no window an input context of its own, so there this proves nothing.
+      if (ImmGetContext(Tab()) == nullptr) std::printf("note: no input contexts in this Windows\n");
+      for (const ActiveFieldInfo& field : kActiveFields)
+        check.That(ImmGetContext(Field(field.controlId)) == nullptr,
+                   "no input context in field " + std::to_string(field.controlId));
+      SetClipboardText(L"#FF8800");
+      SetFocus(Field(IDC_HEX));
+      SendMessageW(Field(IDC_HEX), EM_SETSEL, 0, -1);
+      Press({VK_SHIFT, VK_F10});
+    },
+    [] {  // runs inside the menu's modal loop
+      check.Case("field menu");
+      const HMENU menu = OpenMenu();
+      check.Equal(GetMenuItemCount(menu), 11, "entries and separators");
+      check.Equal(MenuEntry(menu, 3), Shown(L"コピー(&C)", L"&Copy"), "Copy");
+      check.That(!Grayed(menu, 3) && Grayed(menu, 7), "Copy enabled, Select All not");
+      const HMENU copyAs = GetSubMenu(menu, 9);
+      const auto copyEntries = CopyAsEntries(IDC_HEX, "f");
+      check.Equal(MenuEntry(menu, 9), Shown(L"表記を選んでコピー(&O)", L"C&opy as"), "Copy as");
+      check.Equal(GetMenuItemCount(copyAs), static_cast<int>(copyEntries.size()),
+                  "Copy as entries");
+      check.Equal(MenuEntry(copyAs, Position(copyEntries, Notation::Color)),
+                  Shown(L"色 #RRGGBB\t#00000f", L"Colour #RRGGBB\t#00000f"), "colour entry");
+      const std::wstring bases = MenuEntry(copyAs, Position(copyEntries, Notation::AllBases));
+      check.Equal(bases.substr(bases.find(L'\t')), L"\t0xf 15 0o17 0b1111", "bases on one line");
+      check.Equal(GetMenuItemCount(GetSubMenu(menu, 10)),
+                  static_cast<int>(PasteAsEntries(IDC_HEX).size()), "Paste as entries");
+      for (HMENU shown : {menu, copyAs, GetSubMenu(menu, 10)})
+        for (int i = 0; i < GetMenuItemCount(shown); ++i)
+          check.That(!g_english || !HasJapanese(MenuEntry(shown, i)),
+                     "English entry: " + Utf8FromWide(MenuEntry(shown, i)));
+      // Paste as (its access key), then down to the colour.
+      Press({'S'});
+      for (int i = 0; i < Position(PasteAsEntries(IDC_HEX), Notation::Color); ++i) Press({VK_DOWN});
+      Press({VK_RETURN});
+    },
+    [] {
+      check.Case("Paste as colour");
+      check.Equal(Text(Field(IDC_HEX)), L"ff8800", "hexadecimal");
+      check.Equal(Text(Field(IDC_DEC)), L"16746496", "decimal");
+      check.That(GetFocus() == Field(IDC_HEX), "field focused");
+      PostMessageW(Field(IDC_HEX), WM_CONTEXTMENU, 0, MAKELPARAM(-1, -1));
+    },
+    [] {  // runs inside the menu's modal loop: Copy as, its last entry, all four bases
+      check.That(Position(CopyAsEntries(IDC_HEX, "ff8800"), Notation::AllBases) ==
+                     GetMenuItemCount(GetSubMenu(OpenMenu(), 9)) - 1,
+                 "all four bases last");
+      Press({'O', VK_UP, VK_RETURN});
+    },
+    [] {
+      check.Case("Copy as all four bases");
+      check.Equal(ClipboardText(),
+                  L"0xff8800\r\n16746496\r\n0o77704000\r\n0b111111111000100000000000", "clipboard");
+    },
+};
+
 // The first session's keys after the steps above: the page keys row by row, F1, and Escape
 // twice, which ends the program.
 Steps KeyboardSteps() {
@@ -371,6 +482,7 @@ Steps KeyboardSteps() {
       check.Equal(Text(Field(IDC_OCT)), L"17", "octal kept");
     });
   }
+  steps.insert(steps.end(), kFieldMenuSteps.begin(), kFieldMenuSteps.end());
   steps.push_back([] { Press({VK_F1}); });
   steps.push_back([] {  // runs inside the About box's modal loop
     check.Case("F1");
