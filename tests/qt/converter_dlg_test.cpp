@@ -30,7 +30,6 @@
 #include "app/window/field_names.h"
 #include "app/window/language.h"
 #include "fields/active_field.h"
-#include "notations/field_notations.h"
 #include "res/dialog_template.h"
 #include "res/strings.h"
 #include "res/translations.h"
@@ -535,59 +534,40 @@ void ConverterDlgTest::copyAsAndPasteAsMenus() {
   Type("IDC_HEX", "ffffff");
   Type("IDC_DEGREE", "");  // the focus elsewhere: Paste as gives it back to the field
   QLineEdit* hex = Field("IDC_HEX");
-  // The entry of `menu` whose text is `label` in the language of the run, before any value.
-  const auto entry = [&](QMenu* menu, std::string_view label) -> QAction* {
-    for (QAction* action : menu->actions())
-      if (action->text().section('\t', 0, 0) == ToQString(Translate(m_language, label)))
-        return action;
-    return nullptr;
-  };
-  const auto submenu = [&](QMenu& menu, std::string_view title) {
-    QAction* action = entry(&menu, title);
-    return action != nullptr ? action->menu() : nullptr;
-  };
-  const auto pasteAs = [&](Notation notation) {
+  QStringList shown;  // per submenu its title, then each entry's value or "disabled"
+  // Chooses entry `index` of the field's submenu `submenu` (0 Copy as, 1 Paste as).
+  const auto choose = [&](int submenu, int index) {
     WithFieldMenu(hex, [&](QMenu& menu) {
-      QMenu* pasteMenu = submenu(menu, kPasteAsMenuText);
-      QVERIFY(pasteMenu != nullptr && entry(pasteMenu, InfoOf(notation).label) != nullptr);
-      entry(pasteMenu, InfoOf(notation).label)->trigger();
+      for (const QMenu* sub : menu.findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+        shown << sub->title();
+        for (const QAction* action : sub->actions())
+          shown << (action->isEnabled() ? action->text().section('\t', 1) : "disabled");
+      }
+      menu.findChildren<QMenu*>().at(submenu)->actions().at(index)->trigger();
     });
   };
-  QStringList copyTexts, pasteTexts;
-  WithFieldMenu(hex, [&](QMenu& menu) {
-    QMenu* copyAs = submenu(menu, kCopyAsMenuText);
-    QMenu* pasteAs = submenu(menu, kPasteAsMenuText);
-    QVERIFY(copyAs != nullptr && pasteAs != nullptr);
-    for (const QAction* action : copyAs->actions())
-      copyTexts << action->text().section('\t', 1) + (action->isEnabled() ? "" : " disabled");
-    for (const QAction* action : pasteAs->actions()) pasteTexts << action->text();
-    QAction* copyColor = entry(copyAs, InfoOf(Notation::Color).label);
-    QVERIFY(copyColor != nullptr);
-    copyColor->trigger();
-  });
-  QCOMPARE(
-      copyTexts,
-      (QStringList{"0xffffff", "0o77777777", "0b111111111111111111111111",
-                   "0000 0000 1111 1111 1111 1111 1111 1111", "16777215", "#ffffff", " disabled",
-                   "0xffffff   16777215   0o77777777   0b111111111111111111111111"}));
-  QCOMPARE(pasteTexts.size(), 7);
-  QCOMPARE(pasteTexts.at(4), Shown("色 #RRGGBB", "Colour #RRGGBB"));
+  choose(0, 5);  // Copy as colour
+  QCOMPARE(shown.mid(0, 10),
+           (QStringList{Shown("表記を指定してコピー(&Y)", "Cop&y as"), "0xffffff", "0o77777777",
+                        "0b111111111111111111111111", "0000 0000 1111 1111 1111 1111 1111 1111",
+                        "16777215", "#ffffff", "disabled",
+                        "0xffffff   16777215   0o77777777   0b111111111111111111111111",
+                        Shown("表記を指定して貼り付け(&S)", "Pa&ste as")}));
+  QCOMPARE(shown.size(), 10 + 7);
   QCOMPARE(QGuiApplication::clipboard()->text(), QString("#ffffff"));
 
   QGuiApplication::clipboard()->setText("#FF8800");
-  pasteAs(Notation::Color);
+  choose(1, 4);  // Paste as colour
   QCOMPARE(hex->text(), QString("ff8800"));
   QCOMPARE(Field("IDC_DEC")->text(), QString("16746496"));
-  QCOMPARE(Field("IDC_BIN")->text(), QString("111111111000100000000000"));
   QCOMPARE(QApplication::focusWidget(), hex);
   VerifyWidgetsMirrorPages();
 
   QGuiApplication::clipboard()->setText("rwxr-xr-x");
   const QStringList before = AllTexts();
-  const QString message =
-      ModalTextAfter<QMessageBox>([&] { pasteAs(Notation::Color); }, &QMessageBox::text);
-  QCOMPARE(message, Shown("クリップボードにはこの表記の値がありません。何も変えていません。",
-                          "The clipboard holds no value in this notation. Nothing was changed."));
+  QCOMPARE(ModalTextAfter<QMessageBox>([&] { choose(1, 4); }, &QMessageBox::text),
+           Shown("クリップボードにはこの表記の値がありません。何も変えていません。",
+                 "The clipboard holds no value in this notation. Nothing was changed."));
   QCOMPARE(AllTexts(), before);
 }
 
