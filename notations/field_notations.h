@@ -81,6 +81,10 @@ struct PasteAsResult {
 // reads nothing.
 PasteAsResult PasteAs(int controlId, Notation notation, std::string_view clipboard);
 
+// The submenus' titles, as source texts; "&" marks the access key.
+inline constexpr std::string_view kCopyAsMenuText = "表記を指定してコピー(&Y)";
+inline constexpr std::string_view kPasteAsMenuText = "表記を指定して貼り付け(&S)";
+
 // Messages, as source texts.
 inline constexpr std::string_view kNothingInNotation =
     "クリップボードにはこの表記の値がありません。何も変えていません。";
@@ -91,7 +95,7 @@ inline constexpr std::string_view kNoTextForValue = "この値はこの表記で
 // The control identifier of an active-field code (AF_HEX gives IDC_HEX), or 0.
 int ControlIdOf(int activeFieldCode);
 
-// Every label and message above, each once: the texts a translation must cover.
+// Every title, label and message above, each once: the texts a translation must cover.
 std::vector<std::string_view> NotationTexts();
 
 #endif

@@ -8,6 +8,7 @@
 #include <QTabBar>
 
 #include "app/qt/about_dlg.h"
+#include "app/qt/field_menu.h"
 #include "res/resource.h"
 
 namespace {
@@ -39,19 +40,23 @@ CConverterDlg::CConverterDlg(std::string_view language, QWidget* parent)
 
   // The widgets listen before the pages start, so the start-up's writes reach them.
   for (CFieldPage* page : m_pages.All()) {
-    auto* widget = new CPageWidget(*page, m_view.pages[m_pageWidgets.size()]);
+    const DialogView& pageView = m_view.pages[m_pageWidgets.size()];
+    auto* widget = new CPageWidget(*page, pageView);
     m_tab->addTab(widget, ToQString(m_view.tabs[m_pageWidgets.size()]));
     m_pageWidgets.push_back(widget);
     connect(widget, &CPageWidget::Cancelled, this,
             [this] { Carry(m_behaviour.OnCommand(WindowCommand::Cancel, true)); });
-    if (m_view.aboutEntry.empty()) continue;
-    for (QLineEdit* edit : widget->findChildren<QLineEdit*>()) {
+    for (const ControlView& control : pageView.controls) {
+      if (control.kind != ControlKind::Edit) continue;
+      auto* edit = widget->findChild<QLineEdit*>(ToQString(control.objectName));
       edit->setContextMenuPolicy(Qt::CustomContextMenu);
-      connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint& pos) {
-        const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
-        menu->addSeparator();
-        ExecMenu(*menu, edit->mapToGlobal(pos));
-      });
+      connect(edit, &QWidget::customContextMenuRequested, this,
+              [this, edit, id = control.id](const QPoint& pos) {
+                const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+                menu->addSeparator();
+                AddNotationMenus(*menu, *edit, id, m_view.language);
+                ExecMenu(*menu, edit->mapToGlobal(pos));
+              });
     }
   }
   m_pages.Create();
@@ -99,10 +104,13 @@ void CConverterDlg::contextMenuEvent(QContextMenuEvent* event) {
   ExecMenu(menu, event->globalPos());
 }
 
-// The About entry ends every menu. A menu is a window of its own, which does not inherit the
-// dialog font.
+// The About entry ends every menu, after a separator in a field's menu. A menu is a window of
+// its own, which does not inherit the dialog font; its submenus inherit the menu's.
 void CConverterDlg::ExecMenu(QMenu& menu, const QPoint& globalPos) {
-  menu.addAction(AboutBoxAction());
+  if (!m_view.aboutEntry.empty()) {
+    if (!menu.isEmpty()) menu.addSeparator();
+    menu.addAction(AboutBoxAction());
+  }
   menu.setFont(font());
   menu.exec(globalPos);
 }

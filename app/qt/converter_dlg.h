@@ -7,9 +7,10 @@
 // It creates the pages' widgets and carries out what the window's behaviour answers to the
 // user's keys and clicks: the window's keys (kWindowKeys) from anywhere in the window, a
 // change of tab, Escape in a page, and Escape outside the pages or the close box. Enter
-// changes nothing and closes nothing. The About entry also ends every edit field's context
-// menu and is the whole of the menu that a right-click outside the fields opens, since X11
-// and Wayland offer no way to extend the window's own menu. It holds no field texts: the
+// changes nothing and closes nothing. Every edit field's context menu is Qt's own with the
+// field's "Copy as" and "Paste as" submenus and the About entry after it; the About entry is
+// also the whole of the menu that a right-click outside the fields opens, since X11 and
+// Wayland offer no way to extend the window's own menu. It holds no field texts: the
 // pages do.
 #ifndef MENSORATOR_APP_QT_CONVERTER_DLG_H
 #define MENSORATOR_APP_QT_CONVERTER_DLG_H

@@ -22,11 +22,28 @@ namespace {
 // layout fits it; its package defines no alias for the original name.
 constexpr const char* kSubstituteFace = "IPAPGothic";
 
+// An edit field, which always holds a number: it takes no input method, so that digits typed
+// while a Japanese input method is on arrive as ASCII digits, as Japanese number entry has them.
+// Qt asks the focused widget whether it takes one, by a query event or by calling the invokable
+// query; a line edit answers both for itself, whatever its WA_InputMethodEnabled says.
+class NumberEdit final : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  using QLineEdit::QLineEdit;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override {
+    return inputMethodQuery(query, {});
+  }
+  Q_INVOKABLE QVariant inputMethodQuery(Qt::InputMethodQuery query, QVariant argument) const {
+    return query == Qt::ImEnabled ? QVariant(false) : QLineEdit::inputMethodQuery(query, argument);
+  }
+};
+
 QWidget* CreateWidget(const ControlView& control, QWidget& host) {
   const QString text = ToQString(control.text);
   switch (control.kind) {
     case ControlKind::Edit: {
-      auto* edit = new QLineEdit(&host);
+      auto* edit = new NumberEdit(&host);
       edit->setObjectName(ToQString(control.objectName));
       edit->setAccessibleName(ToQString(control.accessibleName));
       return edit;
@@ -133,3 +150,5 @@ WindowView DescribeWindowInFont(ConverterPages& pages, std::string_view language
     return metrics.size(0, ToQString(text)).width();
   });
 }
+
+#include "template_widgets.moc"

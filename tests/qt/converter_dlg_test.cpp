@@ -6,11 +6,14 @@
 #include "app/qt/converter_dlg.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QInputMethodQueryEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -72,6 +75,8 @@ class ConverterDlgTest : public QObject {
   void aboutBoxFromF1_data();
   void aboutBoxFromF1();
   void editMenusInTheLanguageEndWithAboutEntry();
+  void copyAsAndPasteAsMenus();
+  void numberFieldsIgnoreTheInputMethod();
   void accessibleNames();
   void shownTextsInTheLanguage();
   void dialogFontIsTheGothicAtHand();
@@ -90,7 +95,12 @@ class ConverterDlgTest : public QObject {
   QString Shown(const char* japanese, const char* english) const {
     return m_language == kSourceLanguage ? japanese : english;
   }
-  QString AboutBoxTitleAfter(const std::function<void()>& open);
+  template <class T>
+  QString ModalTextAfter(const std::function<void()>& open, QString (T::*text)() const);
+  QString AboutBoxTitleAfter(const std::function<void()>& open) {
+    return ModalTextAfter<CAboutDlg>(open, &QWidget::windowTitle);
+  }
+  void WithFieldMenu(QLineEdit* edit, const std::function<void(QMenu&)>& use);
 
   QTranslator m_qtTranslator;
   std::unique_ptr<CConverterDlg> m_dlg;
@@ -433,22 +443,25 @@ void ConverterDlgTest::aboutBoxFromContextMenu() {
   QVERIFY(m_dlg->isVisible());
 }
 
-// Opens the About box with `open`, closes it with Escape; its title, empty if it never came.
-QString ConverterDlgTest::AboutBoxTitleAfter(const std::function<void()>& open) {
-  QString title;
-  // The About box runs a loop of its own, maybe inside a menu's: watch for it from a timer.
+// Opens a modal window of type T with `open`, closes it with Escape; `text` of it, empty if it
+// never came.
+template <class T>
+QString ConverterDlgTest::ModalTextAfter(const std::function<void()>& open,
+                                         QString (T::*text)() const) {
+  QString shown;
+  // A modal window runs a loop of its own, maybe inside a menu's: watch for it from a timer.
   QTimer closer;
   closer.setInterval(10);
   connect(&closer, &QTimer::timeout, this, [&] {
-    auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
-    if (about == nullptr) return;
+    auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (modal == nullptr) return;
     closer.stop();
-    title = about->windowTitle();
-    QTest::keyClick(about, Qt::Key_Escape);
+    shown = (modal->*text)();
+    QTest::keyClick(modal, Qt::Key_Escape);
   });
   closer.start();
   open();
-  return title;
+  return shown;
 }
 
 void ConverterDlgTest::aboutBoxFromF1_data() {
@@ -495,6 +508,84 @@ void ConverterDlgTest::editMenusInTheLanguageEndWithAboutEntry() {
   QCOMPARE(texts.constLast(), Shown("Mensorator のﾊﾞｰｼﾞｮﾝ情報(&A)...", "&About Mensorator..."));
   QVERIFY(separatorBeforeLast);
   QCOMPARE(title, Shown("Mensoratorのﾊﾞｰｼﾞｮﾝ情報", "About Mensorator"));
+}
+
+// Opens `edit`'s context menu, hands it to `use` from within the menu's own loop, and closes it.
+void ConverterDlgTest::WithFieldMenu(QLineEdit* edit, const std::function<void(QMenu&)>& use) {
+  bool used = false;
+  QTimer::singleShot(0, this, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return;
+    // Closed first, as a menu closes before it carries out the entry chosen. The offscreen
+    // platform, unlike X11, leaves no window active after a popup: the test gives it back.
+    menu->hide();
+    QApplication::setActiveWindow(m_dlg.get());
+    use(*menu);
+    used = true;
+  });
+  QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                          edit->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(edit, &event);
+  QVERIFY(used);
+}
+
+// A field's menu lists each notation with the field's value in it, the entries without one
+// disabled; Copy as fills the clipboard, Paste as reads it into the field as a paste and the
+// cascade follows, or, holding nothing in the notation, says so and changes nothing.
+void ConverterDlgTest::copyAsAndPasteAsMenus() {
+  Type("IDC_HEX", "ffffff");
+  Type("IDC_DEGREE", "");  // the focus elsewhere: Paste as gives it back to the field
+  QLineEdit* hex = Field("IDC_HEX");
+  QStringList shown;  // per submenu its title, then each entry's value or "disabled"
+  // Chooses entry `index` of the field's submenu `submenu` (0 Copy as, 1 Paste as).
+  const auto choose = [&](int submenu, int index) {
+    WithFieldMenu(hex, [&](QMenu& menu) {
+      for (const QMenu* sub : menu.findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+        shown << sub->title();
+        for (const QAction* action : sub->actions())
+          shown << (action->isEnabled() ? action->text().section('\t', 1) : "disabled");
+      }
+      menu.findChildren<QMenu*>().at(submenu)->actions().at(index)->trigger();
+    });
+  };
+  choose(0, 5);  // Copy as colour
+  QCOMPARE(shown.mid(0, 10),
+           (QStringList{Shown("表記を指定してコピー(&Y)", "Cop&y as"), "0xffffff", "0o77777777",
+                        "0b111111111111111111111111", "0000 0000 1111 1111 1111 1111 1111 1111",
+                        "16777215", "#ffffff", "disabled",
+                        "0xffffff   16777215   0o77777777   0b111111111111111111111111",
+                        Shown("表記を指定して貼り付け(&S)", "Pa&ste as")}));
+  QCOMPARE(shown.size(), 10 + 7);
+  QCOMPARE(QGuiApplication::clipboard()->text(), QString("#ffffff"));
+
+  QGuiApplication::clipboard()->setText("#FF8800");
+  choose(1, 4);  // Paste as colour
+  QCOMPARE(hex->text(), QString("ff8800"));
+  QCOMPARE(Field("IDC_DEC")->text(), QString("16746496"));
+  QCOMPARE(QApplication::focusWidget(), hex);
+  VerifyWidgetsMirrorPages();
+
+  QGuiApplication::clipboard()->setText("rwxr-xr-x");
+  const QStringList before = AllTexts();
+  QCOMPARE(ModalTextAfter<QMessageBox>([&] { choose(1, 4); }, &QMessageBox::text),
+           Shown("クリップボードにはこの表記の値がありません。何も変えていません。",
+                 "The clipboard holds no value in this notation. Nothing was changed."));
+  QCOMPARE(AllTexts(), before);
+}
+
+// No field takes the input method: what Qt asks the focused field before it lets an input
+// method compose into it is answered no in every field, while the keys still type.
+void ConverterDlgTest::numberFieldsIgnoreTheInputMethod() {
+  for (QLineEdit* edit : m_dlg->findChildren<QLineEdit*>()) {
+    Type(edit->objectName(), "1");
+    QCOMPARE(QGuiApplication::focusObject(), edit);
+    QVERIFY2(!QGuiApplication::inputMethod()->queryFocusObject(Qt::ImEnabled, {}).toBool(),
+             qPrintable(edit->objectName()));
+    QInputMethodQueryEvent query(Qt::ImEnabled);  // as the platforms' input contexts ask
+    QApplication::sendEvent(edit, &query);
+    QVERIFY(!query.value(Qt::ImEnabled).toBool());
+  }
+  QCOMPARE(Field("IDC_HEX")->text(), QString("1"));
 }
 
 // The model's names reach the accessibility tree: one row end to end, and for every field a
