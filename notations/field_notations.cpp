@@ -196,7 +196,7 @@ int ControlIdOf(int activeFieldCode) {
 }
 
 std::vector<std::string_view> NotationTexts() {
-  std::vector<std::string_view> texts{kCopyAsMenuText, kPasteAsMenuText};
+  std::vector<std::string_view> texts;
   for (const NotationInfo& info : AllNotations()) texts.push_back(info.label);
   texts.insert(texts.end(), {kNothingInNotation, kBeyond32Bits, kNoTextForValue});
   return texts;

@@ -81,10 +81,6 @@ struct PasteAsResult {
 // reads nothing.
 PasteAsResult PasteAs(int controlId, Notation notation, std::string_view clipboard);
 
-// The submenus' titles, as source texts; "&" marks the access key.
-inline constexpr std::string_view kCopyAsMenuText = "表記を指定してコピー(&Y)";
-inline constexpr std::string_view kPasteAsMenuText = "表記を指定して貼り付け(&S)";
-
 // Messages, as source texts.
 inline constexpr std::string_view kNothingInNotation =
     "クリップボードにはこの表記の値がありません。何も変えていません。";

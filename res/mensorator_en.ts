@@ -132,16 +132,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <extracomment>An edit field's menu: the submenu that copies the field's value written in a notation chosen from it</extracomment>
-        <source>表記を指定してコピー(&amp;Y)</source>
-        <translation>Cop&amp;y as</translation>
-    </message>
-    <message>
-        <extracomment>An edit field's menu: the submenu that reads the clipboard in a notation chosen from it</extracomment>
-        <source>表記を指定して貼り付け(&amp;S)</source>
-        <translation>Pa&amp;ste as</translation>
-    </message>
-    <message>
         <extracomment>Copy as / Paste as: hexadecimal with its prefix</extracomment>
         <source>１６進数 0x…</source>
         <translation>Hexadecimal 0x…</translation>

@@ -10,6 +10,7 @@
 #include "app/qt/template_widgets.h"
 #include "app/window/language.h"
 #include "notations/field_notations.h"
+#include "res/strings.h"
 
 namespace {
 

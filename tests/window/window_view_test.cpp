@@ -150,7 +150,7 @@ std::vector<std::string> ReadingTexts(const DialogView& dialog) {
 TEST(WindowViewTest, ReadingOrderIsRowsTopToBottom) {
   ConverterPages pages;
   using Width = int (*)(std::string_view, ControlKind);
-  for (const std::pair<std::string_view, Width> language :
+  for (const std::pair<std::string_view, Width>& language :
        {std::pair<std::string_view, Width>{"ja", NoWidth}, {"en", SevenPixelsAByte}}) {
     SCOPED_TRACE(language.first);
     const WindowView view = DescribeWindow(pages, language.first, kUnits, language.second);
