@@ -53,12 +53,38 @@ const launchOptions = {
   }),
 };
 
-/** Starts the browser with a fresh profile; `close()` ends it and removes the profile. */
-async function launchBrowser() {
+// The reader's settings a page can be opened with, each as both browsers take it: Chromium
+// emulates it on the page (media `features`, the standard `fontSize`) through the DevTools
+// protocol, Firefox reads it from its preferences (`prefs`) at launch. Both take the
+// `viewport` on the page.
+const kSettings = {
+  // A phone held upright: its screen, and touch (coarse, without hover) as its one pointer.
+  phone: () => ({
+    viewport: kPhone,
+    prefs: {'ui.primaryPointerCapabilities': 1, 'ui.allPointerCapabilities': 1},
+  }),
+  dark: () => ({
+    features: [{name: 'prefers-color-scheme', value: 'dark'}],
+    prefs: {'layout.css.prefers-color-scheme.content-override': 0},
+  }),
+  forcedColours: () => ({
+    features: [{name: 'forced-colors', value: 'active'}],
+    prefs: {'browser.display.document_color_use': 2},
+  }),
+  fontSize: (px) => ({
+    fontSize: px,
+    prefs: {'font.size.variable.ja': px, 'font.size.variable.x-western': px},
+  }),
+};
+
+/** Starts the browser with a fresh profile and Firefox's `prefs`; `close()` ends both. */
+async function launch(prefs = {}) {
   if (!(browserName in launchOptions)) throw new Error(`unknown browser "${browserName}"`);
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), `mensorator-${browserName}-`));
+  const options = launchOptions[browserName]();
   const browser = await puppeteer.launch({
-    ...launchOptions[browserName](),
+    ...options,
+    extraPrefsFirefox: {...options.extraPrefsFirefox, ...prefs},
     headless: true,
     timeout: kTimeoutMs,
     protocolTimeout: kTimeoutMs,
@@ -69,6 +95,45 @@ async function launchBrowser() {
     async close() {
       await browser.close();
       fs.rmSync(profile, {recursive: true, force: true});
+    },
+  };
+}
+
+/**
+ * Starts the browser. `newPage(settings)` opens a blank page as a reader with `settings`
+ * sees pages: any of {phone: true, dark: true, forcedColours: true, fontSize: px}. In
+ * Firefox such a page opens in a browser of its own, one for each set of settings, which
+ * `close()` ends with the first.
+ */
+async function launchBrowser() {
+  const main = await launch();
+  const others = new Map();
+  return {
+    browser: main.browser,
+    async newPage(settings = {}) {
+      const chosen = Object.entries(settings).map(([name, value]) => kSettings[name](value));
+      let {browser} = main;
+      if (browserName === 'firefox' && chosen.length > 0) {
+        const prefs = Object.assign({}, ...chosen.map((setting) => setting.prefs));
+        const key = JSON.stringify(prefs);
+        if (!others.has(key)) others.set(key, launch(prefs));
+        ({browser} = await others.get(key));
+      }
+      const page = await browser.newPage();
+      const {viewport, fontSize} = Object.assign({}, ...chosen);
+      const features = chosen.flatMap((setting) => setting.features || []);
+      if (viewport) await page.setViewport(viewport);
+      if (browserName === 'chromium' && (features.length > 0 || fontSize)) {
+        // The emulation lasts as long as the session, which ends with the page.
+        const client = await page.createCDPSession();
+        if (features.length > 0) await client.send('Emulation.setEmulatedMedia', {features});
+        if (fontSize) await client.send('Page.setFontSizes', {fontSizes: {standard: fontSize}});
+      }
+      return page;
+    },
+    async close() {
+      const all = [main, ...await Promise.all(others.values())];
+      await Promise.all(all.map((session) => session.close()));
     },
   };
 }

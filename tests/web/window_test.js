@@ -318,9 +318,12 @@ test('served with its files, the page installs as an app and works offline', asy
   assert.equal(await page.$eval('#IDC_HEX', (f) => f.value), 'ff');
 });
 
-/** A new page that opens with `languages` as the browser's preferred languages. */
-async function openPageIn(t, languages) {
-  const other = await session.browser.newPage();
+/**
+ * A new page that opens with `languages` as the browser's preferred languages and the
+ * reader's `settings` (browser.js).
+ */
+async function openPageIn(t, languages, settings) {
+  const other = await session.newPage(settings);
   t.after(() => other.close());
   await other.evaluateOnNewDocument((tags) => {
     Object.defineProperty(navigator, 'languages', {get: () => tags});
@@ -414,7 +417,7 @@ test(
     'on a phone: no sideways scrolling, targets of 24 px, a tap focuses and typing converts',
     async (t) => {
       for (const languages of [['en-US'], ['ja']]) {
-        const other = await openPageIn(t, languages);
+        const other = await openPageIn(t, languages, {phone: true});
         for (const width of [360, 320]) {
           await other.setViewport({...kPhone, width});
           for (const tab of ['#tab-1', '#tab-0']) {
@@ -468,8 +471,7 @@ const textColours = (other) => other.$$eval(
     }));
 
 test('dark mode: every text stands out at 4.5:1', async (t) => {
-  const other = await openPageIn(t, ['ja']);
-  await other.emulateMediaFeatures([{name: 'prefers-color-scheme', value: 'dark'}]);
+  const other = await openPageIn(t, ['ja'], {dark: true});
   for (const tab of ['#tab-1', '#tab-0']) {
     await other.click(tab);
     const colours = await textColours(other);
@@ -481,10 +483,7 @@ test('dark mode: every text stands out at 4.5:1', async (t) => {
 });
 
 test('forced colours: the system colours, the focus in the highlight colour', async (t) => {
-  const other = await openPageIn(t, ['ja']);
-  const client = await other.createCDPSession();
-  await client.send(
-      'Emulation.setEmulatedMedia', {features: [{name: 'forced-colors', value: 'active'}]});
+  const other = await openPageIn(t, ['ja'], {forcedColours: true});
   await other.click('#IDC_HEX');
   const [system, field] = await other.evaluate(() => {
     const probe = document.body.appendChild(document.createElement('i'));
@@ -507,10 +506,7 @@ test('forced colours: the system colours, the focus in the highlight colour', as
 });
 
 test('the layout follows the browser\'s font size', async (t) => {
-  const other = await openPageIn(t, ['ja']);
-  const client = await other.createCDPSession();
-  await client.send('Page.setFontSizes', {fontSizes: {standard: 20}});
-  await openPage(other);
+  const other = await openPageIn(t, ['ja'], {fontSize: 20});
   const [font, width] = await other.evaluate(
       () =>
           [getComputedStyle(document.documentElement).fontSize,
