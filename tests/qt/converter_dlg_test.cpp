@@ -550,11 +550,11 @@ void ConverterDlgTest::copyAsAndPasteAsMenus() {
   };
   choose(0, 5);  // Copy as colour
   QCOMPARE(shown.mid(0, 10),
-           (QStringList{Shown("表記を指定してコピー(&Y)", "Cop&y as"), "0xffffff", "0o77777777",
+           (QStringList{Shown("表記を選んでコピー(&O)", "C&opy as"), "0xffffff", "0o77777777",
                         "0b111111111111111111111111", "0000 0000 1111 1111 1111 1111 1111 1111",
                         "16777215", "#ffffff", "disabled",
                         "0xffffff   16777215   0o77777777   0b111111111111111111111111",
-                        Shown("表記を指定して貼り付け(&S)", "Pa&ste as")}));
+                        Shown("表記を選んで貼り付け(&S)", "Pa&ste as")}));
   QCOMPARE(shown.size(), 10 + 7);
   QCOMPARE(QGuiApplication::clipboard()->text(), QString("#ffffff"));
 
