@@ -250,7 +250,12 @@ function buildFieldMenu(host) {
   const openSubmenu = (opener) => {
     if (!enabled(opener)) return;
     items(menu).forEach((other) => showSubmenu(other, other === opener));
-    items(submenuOf(opener))[0].focus();
+    // Beside its entry where it fits, else moved left, over the menu, as far as it must.
+    const list = submenuOf(opener);
+    list.style.left = '';
+    const over = list.getBoundingClientRect().right - document.documentElement.clientWidth;
+    if (over > 0) list.style.left = `calc(100% - ${Math.ceil(over)}px)`;
+    items(list)[0].focus();
   };
 
   const copy = async ({text}) => {
