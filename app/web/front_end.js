@@ -234,7 +234,8 @@ function buildFieldMenu(host) {
   const menu = document.getElementById('field-menu');
   const alert = document.getElementById('menu-alert');
   let field = null;
-  let rightClick = false;
+  // Whether the next contextmenu event comes of the context-menu key or a long press.
+  let asked = false;
 
   const items = (list) => [...list.children].map((entry) => entry.firstElementChild);
   const submenuOf = (item) => item.nextElementSibling;
@@ -300,12 +301,14 @@ function buildFieldMenu(host) {
     items(menu)[0].focus();
   };
 
-  host.addEventListener(
-      'pointerdown', (event) => (rightClick = event.pointerType === 'mouse' && event.button === 2));
+  // The browser sends the event for a right click and for a selection made by touch too.
+  host.addEventListener('keydown', (event) => {
+    asked = event.key === 'ContextMenu' || (event.key === 'F10' && event.shiftKey);
+  });
+  host.addEventListener('pointerdown', (event) => (asked = event.pointerType === 'touch'));
   host.addEventListener('contextmenu', (event) => {
-    const mouse = rightClick;
-    rightClick = false;
-    if (mouse || !fieldIds.has(event.target)) return;
+    if (!asked || !fieldIds.has(event.target)) return;
+    asked = false;
     event.preventDefault();
     open(event.target);
   });

@@ -219,17 +219,16 @@ class User {
   /**
    * Opens the focused field's own menu with Shift+F10, as its context-menu key does. WebDriver
    * BiDi has no context-menu key, and Firefox sends no contextmenu event for a Shift+F10 that
-   * it sends: there the field gets the event that the key would send.
+   * WebDriver types: there the field gets the event after the key, as the key would send it.
    */
   async openFieldMenu() {
+    await this.page.keyboard.down('Shift');
+    await this.page.keyboard.press('F10');
+    await this.page.keyboard.up('Shift');
     if (browserName === 'firefox') {
       await this.page.$eval(
           ':focus',
           (field) => field.dispatchEvent(new MouseEvent('contextmenu', {bubbles: true})));
-    } else {
-      await this.page.keyboard.down('Shift');
-      await this.page.keyboard.press('F10');
-      await this.page.keyboard.up('Shift');
     }
     await this.page.waitForSelector('#field-menu:not([hidden])');
   }
