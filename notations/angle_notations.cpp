@@ -3,6 +3,7 @@
 
 #include "notations/angle_notations.h"
 
+#include <fmt/compile.h>
 #include <fmt/format.h>
 
 #include <array>
@@ -73,11 +74,11 @@ std::string WithoutTrailingZeros(std::string text) {
 std::string WriteTenths(std::int64_t tenths) {
   const std::int64_t minutes = tenths % kTenthsPerDegree / kTenthsPerMinute;
   const std::int64_t secondTenths = tenths % kTenthsPerMinute;
-  std::string text = fmt::format("{}\u00b0", tenths / kTenthsPerDegree);
-  if (minutes != 0 || secondTenths != 0) text += fmt::format("{:02}\u2032", minutes);
+  std::string text = fmt::format(FMT_COMPILE("{}\u00b0"), tenths / kTenthsPerDegree);
+  if (minutes != 0 || secondTenths != 0) text += fmt::format(FMT_COMPILE("{:02}\u2032"), minutes);
   if (secondTenths != 0) {
-    text += fmt::format("{:02}", secondTenths / 10);
-    if (secondTenths % 10 != 0) text += fmt::format(".{}", secondTenths % 10);
+    text += fmt::format(FMT_COMPILE("{:02}"), secondTenths / 10);
+    if (secondTenths % 10 != 0) text += fmt::format(FMT_COMPILE(".{}"), secondTenths % 10);
     text += "\u2033";
   }
   return text;
@@ -161,7 +162,8 @@ char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + '
 std::optional<std::string> WriteDms(double degrees) {
   const auto tenths = ToTenths(degrees);
   if (!tenths) return std::nullopt;
-  return fmt::format("{}{}", degrees < 0 && *tenths != 0 ? "-" : "", WriteTenths(*tenths));
+  return fmt::format(FMT_COMPILE("{}{}"), degrees < 0 && *tenths != 0 ? "-" : "",
+                     WriteTenths(*tenths));
 }
 
 std::optional<double> ReadDms(std::string_view text) {
@@ -183,7 +185,7 @@ std::optional<std::string> WriteQuadrantBearing(double bearing) {
   const std::int64_t axis = (tenths + kTenthsPerRightAngle / 2) / kTenthsPerRightAngle;
   if (std::abs(tenths - axis * kTenthsPerRightAngle) <= 1) return std::string(1, "NESWN"[axis]);
   const auto quadrant = [](char from, std::int64_t angle, char towards) {
-    return fmt::format("{}{}{}", from, WriteTenths(angle), towards);
+    return fmt::format(FMT_COMPILE("{}{}{}"), from, WriteTenths(angle), towards);
   };
   switch (tenths / kTenthsPerRightAngle) {
     case 0:

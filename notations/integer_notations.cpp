@@ -3,6 +3,7 @@
 
 #include "notations/integer_notations.h"
 
+#include <fmt/compile.h>
 #include <fmt/format.h>
 
 #include <algorithm>
@@ -79,18 +80,18 @@ std::string WritePrefixed(std::int32_t value, int base) {
   const auto pattern = static_cast<std::uint32_t>(value);
   switch (base) {
     case 16:
-      return fmt::format("0x{:x}", pattern);
+      return fmt::format(FMT_COMPILE("0x{:x}"), pattern);
     case 8:
-      return fmt::format("0o{:o}", pattern);
+      return fmt::format(FMT_COMPILE("0o{:o}"), pattern);
     case 2:
-      return fmt::format("0b{:b}", pattern);
+      return fmt::format(FMT_COMPILE("0b{:b}"), pattern);
     default:
       return FormatLong(value, 10);
   }
 }
 
 std::string WriteBinary32(std::int32_t value) {
-  const std::string bits = fmt::format("{:032b}", static_cast<std::uint32_t>(value));
+  const std::string bits = fmt::format(FMT_COMPILE("{:032b}"), static_cast<std::uint32_t>(value));
   std::string grouped;
   for (std::size_t i = 0; i < bits.size(); i += 4) {
     if (i > 0) grouped += ' ';
@@ -100,12 +101,12 @@ std::string WriteBinary32(std::int32_t value) {
 }
 
 std::string WriteUnsigned(std::int32_t value) {
-  return fmt::format("{}", static_cast<std::uint32_t>(value));
+  return fmt::format(FMT_COMPILE("{}"), static_cast<std::uint32_t>(value));
 }
 
 std::optional<std::string> WriteColor(std::int32_t value) {
   if (value < 0 || value > 0xffffff) return std::nullopt;
-  return fmt::format("#{:06x}", value);
+  return fmt::format(FMT_COMPILE("#{:06x}"), value);
 }
 
 std::optional<std::string> WriteFileMode(std::int32_t value) {
@@ -125,8 +126,8 @@ std::optional<std::string> WriteFileMode(std::int32_t value) {
 }
 
 std::string WriteAllBases(std::int32_t value) {
-  return fmt::format("{}\n{}\n{}\n{}", WritePrefixed(value, 16), WritePrefixed(value, 10),
-                     WritePrefixed(value, 8), WritePrefixed(value, 2));
+  return fmt::format(FMT_COMPILE("{}\n{}\n{}\n{}"), WritePrefixed(value, 16),
+                     WritePrefixed(value, 10), WritePrefixed(value, 8), WritePrefixed(value, 2));
 }
 
 std::optional<std::int64_t> ReadInBase(std::string_view text, int base) {
@@ -203,10 +204,10 @@ std::string FieldTextOf(std::int32_t value, int base) {
   const auto magnitude = static_cast<std::uint32_t>(-std::int64_t{value});
   switch (base) {
     case 16:
-      return fmt::format("-{:x}", magnitude);
+      return fmt::format(FMT_COMPILE("-{:x}"), magnitude);
     case 8:
-      return fmt::format("-{:o}", magnitude);
+      return fmt::format(FMT_COMPILE("-{:o}"), magnitude);
     default:
-      return fmt::format("-{:b}", magnitude);
+      return fmt::format(FMT_COMPILE("-{:b}"), magnitude);
   }
 }

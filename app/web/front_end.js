@@ -5,8 +5,9 @@
 // the window the program describes (app/window/window_view.schema.json), measuring the page's font and
 // texts for it; tells the pages when an edit field gains the focus and when the user changes
 // its text; forwards keys and tab clicks to the window's behaviour and carries out its
-// reactions; and shows every text a page writes at once, nested as the writes happen. It
-// decides nothing about the layout, the texts, the names or what a key does: the program does.
+// reactions; shows every text a page writes at once, nested as the writes happen; and shows a
+// field's "Copy as" and "Paste as" menu. It decides nothing about the layout, the texts, the
+// names, what a key does or what the menus offer: the program does.
 
 /** Edit field elements by control identifier, and the other way round. */
 const fieldElements = new Map();
@@ -163,14 +164,184 @@ function keepTabOrder(panel, fields) {
   });
 }
 
+const idOf = (target) => (fieldIds.has(target) ? fieldIds.get(target) : -1);
+
+/**
+ * Puts the ASCII form of the text that an input method just committed into `field` in its
+ * place, so that digits typed with a Japanese input method on are the digits the field reads,
+ * as with the input method off.
+ */
+function makeComposedTextAscii(field, composed) {
+  const end = field.selectionEnd;
+  const start = end - composed.length;
+  if (start < 0 || field.value.slice(start, end) !== composed) return;
+  field.setRangeText(withUTF8(composed, (text) => UTF8ToString(_mensorator_ascii(text))), start,
+                     end, 'end');
+}
+
 /** Tells the pages of the focus and the user's edits in their fields, which `host` holds. */
 function forwardFieldEvents(host) {
-  const idOf = (target) => (fieldIds.has(target) ? fieldIds.get(target) : -1);
   const send = (field) => withUTF8(field.value, (text) => _mensorator_edit(idOf(field), text));
   host.addEventListener('focusin', (event) => _mensorator_focus(idOf(event.target)));
   // Text being composed by an input method goes to the page once, when it is committed.
   host.addEventListener('input', (event) => event.isComposing || send(event.target));
-  host.addEventListener('compositionend', (event) => send(event.target));
+  host.addEventListener('compositionend', (event) => {
+    makeComposedTextAscii(event.target, event.data);
+    send(event.target);
+  });
+}
+
+/**
+ * One submenu of the field menu, `title` with its `entries`, each chosen by `choose(entry)`.
+ * A Copy as entry shows its value, or `noText` and is disabled where it has none.
+ */
+function buildSubmenu({title, entries, noText}, choose) {
+  const name = parseAccessKey(title).shown;
+  const list =
+      create('ul', {className: 'menu', hidden: true}, {'role': 'menu', 'aria-label': name});
+  // The emscripten release of the build takes no object spread: Object.assign instead.
+  const item = (props, attributes) => create(
+      'button', Object.assign({type: 'button', tabIndex: -1}, props),
+      Object.assign({role: 'menuitem'}, attributes));
+  const wrap = (element, ...more) => {
+    const entry = create('li', {}, {role: 'none'});
+    entry.append(element, ...more);
+    return entry;
+  };
+  for (const entry of entries) {
+    const button = item({onclick: () => choose(entry)}, {'data-notation': entry.notation});
+    button.append(create('span', {textContent: entry.label}));
+    if ('text' in entry) {
+      const value = entry.text === null ? noText : entry.text;
+      button.append(' ', create('span', {className: 'value', textContent: value}));
+      if (entry.text === null) button.setAttribute('aria-disabled', 'true');
+    }
+    list.append(wrap(button));
+  }
+  const opener = item({textContent: name}, {'aria-haspopup': 'menu', 'aria-expanded': 'false'});
+  if (entries.length === 0) opener.setAttribute('aria-disabled', 'true');
+  return wrap(opener, list);
+}
+
+/**
+ * The menu of "Copy as" and "Paste as" that the context-menu key (Shift+F10) and a long press
+ * open on an edit field in `host`, built from what the program offers for the field's text; a
+ * right click keeps the browser's own menu. It works with the arrow keys, Home, End, Enter,
+ * Escape and Tab, and by mouse and touch. Copy as writes the clipboard; Paste as reads it and
+ * types the result into the field at once, as a paste does, or shows why it cannot.
+ */
+function buildFieldMenu(host) {
+  const menu = document.getElementById('field-menu');
+  const alert = document.getElementById('menu-alert');
+  let field = null;
+  // Whether the next contextmenu event comes of the context-menu key or a long press.
+  let asked = false;
+
+  const items = (list) => [...list.children].map((entry) => entry.firstElementChild);
+  const submenuOf = (item) => item.nextElementSibling;
+  const enabled = (item) => item.getAttribute('aria-disabled') !== 'true';
+  const showSubmenu = (opener, shown) => {
+    submenuOf(opener).hidden = !shown;
+    opener.setAttribute('aria-expanded', String(shown));
+  };
+  const close = () => {
+    menu.hidden = true;
+    field.focus();
+  };
+  const openSubmenu = (opener) => {
+    if (!enabled(opener)) return;
+    items(menu).forEach((other) => showSubmenu(other, other === opener));
+    // Beside its entry where it fits, else moved left, over the menu, as far as it must.
+    const list = submenuOf(opener);
+    list.style.left = '';
+    const over = list.getBoundingClientRect().right - document.documentElement.clientWidth;
+    if (over > 0) list.style.left = `calc(100% - ${Math.ceil(over)}px)`;
+    items(list)[0].focus();
+  };
+
+  const copy = async ({text}) => {
+    if (text === null) return;
+    try {
+      await navigator.clipboard.writeText(text);
+    } finally {
+      close();
+    }
+  };
+  const paste = async ({notation}) => {
+    let clipboard = '';
+    try {
+      clipboard = await navigator.clipboard.readText();
+    } catch {
+      // A clipboard the page may not read reads as one holding nothing in the notation.
+    }
+    const result = parsed(withUTF8(
+        clipboard,
+        (text) => withUTF8(notation, (name) => _mensorator_paste_as(idOf(field), name, text))));
+    close();
+    if ('message' in result) {
+      alert.textContent = result.message;
+      alert.hidden = false;
+      return;
+    }
+    field.select();
+    document.execCommand('insertText', false, result.fieldText);
+  };
+
+  const open = (target) => {
+    field = target;
+    const menus = parsed(
+        withUTF8(field.value, (text) => _mensorator_field_menus(idOf(field), text)));
+    menu.replaceChildren(buildSubmenu(menus.copyAs, copy), buildSubmenu(menus.pasteAs, paste));
+    for (const opener of items(menu)) opener.onclick = () => openSubmenu(opener);
+    const place = field.getBoundingClientRect();
+    Object.assign(
+        menu.style, {left: `${place.left + scrollX}px`, top: `${place.bottom + scrollY}px`});
+    alert.hidden = true;
+    menu.hidden = false;
+    items(menu)[0].focus();
+  };
+
+  // The browser sends the event for a right click and for a selection made by touch too.
+  host.addEventListener('keydown', (event) => {
+    asked = event.key === 'ContextMenu' || (event.key === 'F10' && event.shiftKey);
+  });
+  host.addEventListener('pointerdown', (event) => (asked = event.pointerType === 'touch'));
+  host.addEventListener('contextmenu', (event) => {
+    if (!asked || !fieldIds.has(event.target)) return;
+    asked = false;
+    event.preventDefault();
+    open(event.target);
+  });
+  host.addEventListener('input', () => (alert.hidden = true));
+  menu.addEventListener('focusout', (event) => {
+    if (!menu.hidden && !menu.contains(event.relatedTarget)) menu.hidden = true;
+  });
+  menu.addEventListener('keydown', (event) => {
+    // The menu's keys are its own, not the window's.
+    event.stopPropagation();
+    const item = event.target;
+    const list = item.closest('ul');
+    const inSubmenu = list !== menu;
+    const siblings = items(list);
+    const moves = {ArrowDown: 1, ArrowUp: -1, Home: -siblings.length, End: siblings.length};
+    if (event.key in moves) {
+      const index = siblings.indexOf(item) + moves[event.key];
+      const wrapped = Math.abs(moves[event.key]) === 1 ?
+          (index + siblings.length) % siblings.length :
+          Math.min(Math.max(index, 0), siblings.length - 1);
+      siblings[wrapped].focus();
+    } else if (event.key === 'ArrowRight' && !inSubmenu) {
+      openSubmenu(item);
+    } else if ((event.key === 'ArrowLeft' || event.key === 'Escape') && inSubmenu) {
+      list.previousElementSibling.focus();
+      showSubmenu(list.previousElementSibling, false);
+    } else if (event.key === 'Escape' || event.key === 'Tab') {
+      close();
+    } else {
+      return;
+    }
+    event.preventDefault();
+  });
 }
 
 /**
@@ -304,6 +475,7 @@ function buildWindow(description) {
   const tabControl = description.main.controls.find((control) => control.kind === 'tab');
   const carryOut = buildTabs(tabControl, description, client, openAboutBox);
   forwardFieldEvents(client);
+  buildFieldMenu(client);
   reflowWhenNarrow(Math.max(frame.offsetWidth, description.about.width + 2));
   // The window's keys go to its behaviour; the open About box handles its own.
   document.addEventListener('keydown', (event) => {

@@ -6,7 +6,9 @@
 // page's font and texts through the script and returns the window's description in JSON;
 // the script creates the elements, tells the pages of focus and of the user's edits and
 // forwards keys and tab clicks to the window's behaviour, whose reactions it carries out. It
-// is told of every text the pages write, at once and nested as the writes happen.
+// is told of every text the pages write, at once and nested as the writes happen. A field's
+// "Copy as" and "Paste as" menus and what a Paste as reads come from here too, as does the
+// ASCII form of text an input method composed in a field.
 #include <emscripten.h>
 
 #include <optional>
@@ -20,6 +22,8 @@
 #include "app/window/window_behaviour.h"
 #include "app/window/window_view.h"
 #include "fields/active_field.h"
+#include "notations/field_notations.h"
+#include "notations/folded_text.h"
 #include "pages/converter_pages.h"
 
 // Sets the page's dialog font (face `face`, UTF-8, and `pointSize`) and stores in
@@ -60,12 +64,18 @@ struct WebWindow {
 };
 
 WebWindow g_window;
+// The language of the window's texts, chosen when it is described.
+std::string_view g_language = "ja";
 
-// `reaction` as the page reads it, valid until the next call.
+// `text` as the page reads it, valid until the next call of any function that returns one.
+const char* Returned(std::string text) {
+  static std::string returned;
+  returned = std::move(text);
+  return returned.c_str();
+}
+
 const char* Reacted(const WindowReaction& reaction) {
-  static std::string json;
-  json = ReactionJson(reaction, g_window.behaviour);
-  return json.c_str();
+  return Returned(ReactionJson(reaction, g_window.behaviour));
 }
 
 // The command of the key that KeyboardEvent.key names, pressed with `modifiers`.
@@ -95,17 +105,16 @@ EMSCRIPTEN_KEEPALIVE const char* mensorator_window(const char* languages) {
     if (end > 0) preferred.emplace_back(rest.substr(0, end));
     rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
   }
+  g_language = ChooseLanguage(preferred);
   int measures[2];
   MeasureFont(kDialogFontFace.data(), kDialogFontPointSize, kAverageWidthSample.data(),
               static_cast<int>(kAverageWidthSample.size()), measures);
-  const WindowView view = DescribeWindow(
-      g_window.pages, ChooseLanguage(preferred), DialogUnits::Measured(measures[0], measures[1]),
-      [](std::string_view text, ControlKind) {
-        return MeasureText(text.data(), static_cast<int>(text.size()));
-      });
-  static std::string description;
-  description = ViewJson(view);
-  return description.c_str();
+  const WindowView view =
+      DescribeWindow(g_window.pages, g_language, DialogUnits::Measured(measures[0], measures[1]),
+                     [](std::string_view text, ControlKind) {
+                       return MeasureText(text.data(), static_cast<int>(text.size()));
+                     });
+  return Returned(ViewJson(view));
 }
 
 // Creates the pages, as the main window does when it starts: their start-up writes show
@@ -140,6 +149,28 @@ EMSCRIPTEN_KEEPALIVE const char* mensorator_key(const char* key, bool ctrl, bool
   if (!command) return nullptr;
   const WindowReaction reaction = g_window.behaviour.OnCommand(*command, inPage);
   return reaction == WindowReaction{} ? nullptr : Reacted(reaction);
+}
+
+// The "Copy as" and "Paste as" menus (view_json.h) of edit field `controlId` holding `text`
+// (UTF-8).
+EMSCRIPTEN_KEEPALIVE const char* mensorator_field_menus(int controlId, const char* text) {
+  return Returned(FieldMenusJson(g_language, controlId, text));
+}
+
+// What Paste as `notation` (a notation's name, "hex") of `clipboard` (UTF-8) puts into edit
+// field `controlId`, or the message to show instead (view_json.h).
+EMSCRIPTEN_KEEPALIVE const char* mensorator_paste_as(int controlId, const char* notation,
+                                                     const char* clipboard) {
+  const std::optional<Notation> found = FindNotation(notation);
+  return Returned(PasteAsJson(g_language, found ? PasteAs(controlId, *found, clipboard)
+                                                : PasteAsResult{std::nullopt, kNothingInNotation}));
+}
+
+// `text` (UTF-8), which an input method composed in an edit field, with its full-width digits,
+// letters and signs as the ASCII ones that the field reads: what typing gives with the input
+// method off.
+EMSCRIPTEN_KEEPALIVE const char* mensorator_ascii(const char* text) {
+  return Returned(FoldToAscii(text));
 }
 
 // The active-field register, for the browser tests' dumps.

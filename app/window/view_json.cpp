@@ -6,6 +6,9 @@
 #include <string_view>
 #include <utility>
 
+#include "app/window/language.h"
+#include "res/strings.h"
+
 namespace {
 
 // Appends JSON values to one string, with the commas between an object's members and an
@@ -20,6 +23,7 @@ class JsonWriter {
   }
   JsonWriter& Close(char bracket) {
     m_json += bracket;
+    m_first = false;  // an empty one too is a value that the next one follows
     return *this;
   }
   // The next member's name; its value follows.
@@ -47,6 +51,11 @@ class JsonWriter {
   JsonWriter& Number(long long number) {
     Separate();
     m_json += std::to_string(number);
+    return *this;
+  }
+  JsonWriter& Null() {
+    Separate();
+    m_json += "null";
     return *this;
   }
   JsonWriter& Bool(bool value) {
@@ -127,6 +136,17 @@ std::string_view FocusName(FocusMove focus) {
   return "";
 }
 
+// A submenu's title and the start of its list of entries.
+void OpenSubmenu(JsonWriter& json, std::string_view language, std::string_view title) {
+  json.Key("title").Text(Translate(language, title)).Key("entries").Open('[');
+}
+
+// An entry of notation `info`, open for more members.
+JsonWriter& OpenEntry(JsonWriter& json, std::string_view language, const NotationInfo& info) {
+  json.Open('{').Key("notation").Text(info.name);
+  return json.Key("label").Text(Translate(language, info.label));
+}
+
 }  // namespace
 
 std::string ViewJson(const WindowView& view) {
@@ -153,5 +173,32 @@ std::string ReactionJson(const WindowReaction& reaction, const WindowBehaviour& 
     json.Bool(behaviour.PageVisible(page));
   json.Close(']').Key("focus").Text(FocusName(reaction.focus));
   json.Key("openAboutBox").Bool(reaction.openAboutBox).Key("end").Bool(reaction.end);
+  return json.Close('}').Take();
+}
+
+std::string FieldMenusJson(std::string_view language, int controlId, std::string_view fieldText) {
+  JsonWriter json;
+  json.Open('{').Key("copyAs").Open('{');
+  json.Key("noText").Text(Translate(language, kNoTextForValue));
+  OpenSubmenu(json, language, kCopyAsMenuText);
+  for (const CopyAsEntry& entry : CopyAsEntries(controlId, fieldText)) {
+    OpenEntry(json, language, entry.info);
+    json.Key("text");
+    (entry.text ? json.Text(*entry.text) : json.Null()).Close('}');
+  }
+  json.Close(']').Close('}').Key("pasteAs").Open('{');
+  OpenSubmenu(json, language, kPasteAsMenuText);
+  for (const NotationInfo& info : PasteAsEntries(controlId))
+    OpenEntry(json, language, info).Close('}');
+  return json.Close(']').Close('}').Close('}').Take();
+}
+
+std::string PasteAsJson(std::string_view language, const PasteAsResult& result) {
+  JsonWriter json;
+  json.Open('{');
+  if (result.fieldText)
+    json.Key("fieldText").Text(*result.fieldText);
+  else
+    json.Key("message").Text(Translate(language, result.message));
   return json.Close('}').Take();
 }

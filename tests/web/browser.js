@@ -216,6 +216,77 @@ class User {
     await turn;
   }
 
+  /**
+   * Opens the focused field's own menu with Shift+F10, as its context-menu key does. WebDriver
+   * BiDi has no context-menu key, and Firefox sends no contextmenu event for a Shift+F10 that
+   * WebDriver types: there the field gets the event after the key, as the key would send it.
+   */
+  async openFieldMenu() {
+    await this.page.keyboard.down('Shift');
+    await this.page.keyboard.press('F10');
+    await this.page.keyboard.up('Shift');
+    if (browserName === 'firefox') {
+      await this.page.$eval(
+          ':focus',
+          (field) => field.dispatchEvent(new MouseEvent('contextmenu', {bubbles: true})));
+    }
+    await this.page.waitForSelector('#field-menu:not([hidden])');
+  }
+
+  /**
+   * Opens the focused field's menu and its submenu `index` (0 Copy as, 1 Paste as) and
+   * returns the entry of `notation` there.
+   */
+  async fieldMenuEntry(index, notation) {
+    await this.openFieldMenu();
+    const submenu = `#field-menu > li:nth-child(${index + 1})`;
+    await this.page.click(`${submenu} > button`);
+    return this.page.waitForSelector(`${submenu} [data-notation="${notation}"]`, {visible: true});
+  }
+
+  /** Chooses `entry` of the field's menu and waits until the menu has done its work. */
+  async choose(entry) {
+    await entry.click();
+    await this.page.waitForSelector('#field-menu[hidden]');
+  }
+
+  /**
+   * Copy as `notation` from the focused field's menu: returns what it put on the clipboard,
+   * or, where the entry is disabled, the text that it shows instead of a value.
+   */
+  async copyAs(notation) {
+    return this.withClipboard(async () => {
+      const entry = await this.fieldMenuEntry(0, notation);
+      if (await entry.evaluate((e) => e.getAttribute('aria-disabled') === 'true')) {
+        const shown = await entry.$eval('.value', (value) => value.textContent);
+        await this.page.keyboard.press('Escape');
+        await this.page.keyboard.press('Escape');
+        return shown;
+      }
+      await this.choose(entry);
+      return this.page.evaluate(() => navigator.clipboard.readText());
+    });
+  }
+
+  /**
+   * Puts `text` on the clipboard and chooses Paste as `notation` from the focused field's menu;
+   * returns the message the page shows instead, or ''.
+   */
+  async pasteAs(notation, text) {
+    return this.withClipboard(async () => {
+      await this.page.evaluate((t) => navigator.clipboard.writeText(t), text);
+      await this.choose(await this.fieldMenuEntry(1, notation));
+      return this.page.$eval('#menu-alert', (alert) => (alert.hidden ? '' : alert.textContent));
+    });
+  }
+
+  /** Runs `use`, which uses the clipboard, when no other user does: they share one. */
+  withClipboard(use) {
+    const turn = clipboardTurn.then(use);
+    clipboardTurn = turn.catch(() => {});
+    return turn;
+  }
+
   async backspace() {
     await this.page.keyboard.press('End');
     await this.page.keyboard.press('Backspace');

@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 // Runs every golden script (tests/golden/**/NAME.script with NAME.expected) in the page, as a
-// user would: each `type` and `append` key by key, each `paste` through the clipboard, and
-// compares the fields' texts at every `dump` with the script driver's expected output.
+// user would: each `type` and `append` key by key, each `paste` through the clipboard, each
+// `copy-as` and `paste-as` through the field's menu and the clipboard, and compares what the
+// script prints (the fields' texts at every `dump`, what Copy as copies and what Paste as
+// says) with the script driver's expected output. A page that chooses from the menus speaks
+// English, as the driver does.
 // Scripts that the driver rejects (those with NAME.stderr) test the driver, not the page.
 'use strict';
 
@@ -64,6 +67,15 @@ async function play(user, commands, fieldNames) {
       case 'dump':
         out += await user.dump(fieldNames);
         break;
+      case 'copy-as':
+        out += `${await user.copyAs(text)}\n`;
+        break;
+      case 'paste-as': {
+        const [notation, clipboard = ''] = text.split(/ (.*)/s);
+        const message = await user.pasteAs(notation, clipboard.replace(/\\n/g, '\n'));
+        if (message) out += `${message}\n`;
+        break;
+      }
       default:
         throw new Error(`unknown command "${command}"`);
     }
@@ -90,27 +102,29 @@ after(async () => session && session.close());
 const scripts =
     findScripts(goldenDir).filter((file) => !fs.existsSync(file.replace(/\.script$/, '.stderr')));
 
-// "Copy as" and "Paste as" are entries of the fields' context menus, which the page does not
-// show yet: the scripts that choose them run in the script driver only, until it does.
 const menuCommands = new Set(['copy-as', 'paste-as']);
 const choosesMenus = (script) => parseScript(script).some(([command]) => menuCommands.has(command));
 
 describe('golden scripts', {concurrency: kPages}, () => {
   for (const script of scripts) {
-    const skip = choosesMenus(script) && 'the page has no Copy as / Paste as menus yet';
-    test(path.relative(goldenDir, script).replace(/\.script$/, ''), {skip}, async () => {
+    test(path.relative(goldenDir, script).replace(/\.script$/, ''), async () => {
       const expected = fs.readFileSync(script.replace(/\.script$/, '.expected'), 'utf8');
       // The dump lists the fields in the order the expected output names them.
       const fieldNames = expected.split('\n')
+                             .filter((line) => line.includes('\t'))
                              .map((line) => line.split('\t')[0])
-                             .filter((name) => name !== '' && name !== 'active');
+                             .filter((name) => name !== 'active');
       const page = freePages.pop();
+      const english = choosesMenus(script) &&
+          await page.evaluateOnNewDocument(
+              () => Object.defineProperty(navigator, 'languages', {get: () => ['en']}));
       try {
         await openPage(page);
         const actual = await play(new User(page), parseScript(script), [...new Set(fieldNames)]);
         assert.equal(actual, expected);
         checkNoPageErrors(page);
       } finally {
+        if (english) await page.removeScriptToEvaluateOnNewDocument(english.identifier);
         freePages.push(page);
       }
     });

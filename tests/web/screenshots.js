@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Mensorator developers
 // SPDX-License-Identifier: MIT
 
-// Saves screenshots of the page's two tabs and its About box, in Japanese and in English, in
+// Saves screenshots of the page's two tabs, a field's Copy as menu and the About box, in
+// Japanese and in English, in
 // dark mode, and on a phone held upright, into the folder named by the first argument, typing
 // into the fields as a user would (the same values as the desktop screenshots). Run by
 // tools/screenshots-web.
@@ -22,7 +23,7 @@ async function takeShots(browser, out, {
   suffix = '',
   viewport = kDesktop,
   scheme = 'light',
-  names = ['radix-angle', 'distance-angle', 'about-box']
+  names = ['radix-angle', 'field-menu', 'distance-angle', 'about-box']
 }) {
   const page = await browser.newPage();
   await page.setViewport(viewport);
@@ -44,6 +45,18 @@ async function takeShots(browser, out, {
   await user.focus('DEGREE');
   await user.type('30', {replace: true});
   await shot('radix-angle');
+
+  if (names.includes('field-menu')) {
+    // Wide enough for the submenu beside the menu.
+    await page.setViewport({...viewport, width: 980});
+    await user.focus('HEX');
+    await user.openFieldMenu();
+    await page.keyboard.press('ArrowRight');
+    await shot('field-menu');
+    await page.keyboard.press('Escape');
+    await page.keyboard.press('Escape');
+    await page.setViewport(viewport);
+  }
 
   await user.focus('END_X');
   await user.type('3', {replace: true});

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // The page's window as a user meets it: tabs, fields and their accessible names, Escape,
-// Enter, the About box, the caret, loading with no network, from disk and over HTTP, and the
-// installed app working offline.
+// Enter, the About box, the caret, input methods, a field's Copy as and Paste as menu, loading
+// with no network, from disk and over HTTP, and the installed app working offline.
 'use strict';
 
 const assert = require('node:assert/strict');
@@ -13,6 +13,7 @@ const path = require('node:path');
 const {after, afterEach, before, beforeEach, test} = require('node:test');
 const {browserName, launchBrowser, openPage, checkNoPageErrors, pageUrl, skipIn, User, kPhone} =
     require('./browser.js');
+const {allowClipboard} = require('./browser.js');
 
 let session;
 let page;
@@ -199,14 +200,70 @@ test('a long text written into another field shows from its start', async () => 
 
 test('text composed by an input method reaches the page when committed', async (t) => {
   if (skipIn(t, {firefox: 'WebDriver BiDi has no input method to compose text with'})) return;
-  await user.focus('DEC');
-  await user.selectAll();
   const client = await page.createCDPSession();
-  await client.send('Input.imeSetComposition', {text: '12', selectionStart: 2, selectionEnd: 2});
-  assert.equal(await page.$eval('#IDC_HEX', (f) => f.value), '0');
-  await client.send('Input.insertText', {text: '12'});
-  assert.equal(await page.$eval('#IDC_HEX', (f) => f.value), 'c');
+  // Full-width digits, as a Japanese input method composes them, arrive as ASCII ones.
+  for (const composed of ['12', '１２']) {
+    await user.focus('DEC');
+    await user.clear();
+    await client.send(
+        'Input.imeSetComposition', {text: composed, selectionStart: 2, selectionEnd: 2});
+    assert.equal(await page.$eval('#IDC_HEX', (f) => f.value), '0', composed);
+    await client.send('Input.insertText', {text: composed});
+    const texts = await page.evaluate(
+        () => ['DEC', 'HEX'].map((name) => document.getElementById(`IDC_${name}`).value));
+    assert.deepEqual(texts, ['12', 'c'], composed);
+  }
   await client.detach();
+});
+
+/** The shown entries of the field menu's open submenu: label, value, whether disabled. */
+const shownEntries = () => page.$$eval(
+    '#field-menu ul:not([hidden]) [role="menuitem"]',
+    (items) => items.map((item) => [...item.children].map((part) => part.textContent)
+                                       .concat(item.getAttribute('aria-disabled') === 'true')));
+
+test('the context-menu key opens Copy as and Paste as, worked by keys', async () => {
+  await allowClipboard(page.browserContext());
+  await user.focus('HEX');
+  await user.type('1000000', {replace: true});
+  await user.openFieldMenu();
+  await page.keyboard.press('ArrowRight');
+  assert.deepEqual(await shownEntries(), [
+    ['１６進数 0x…', '0x1000000', false],
+    ['８進数 0o…', '0o100000000', false],
+    ['２進数 0b…', '0b1000000000000000000000000', false],
+    ['２進数 32ビット、4桁区切り', '0000 0001 0000 0000 0000 0000 0000 0000', false],
+    ['符号なし32ビット整数', '16777216', false],
+    ['色 #RRGGBB', 'この値はこの表記では書けません。', true],
+    ['ファイルのモード rwxr-xr-x', 'この値はこの表記では書けません。', true],
+    ['４つの基数すべて', '0x1000000\n16777216\n0o100000000\n0b1000000000000000000000000', false],
+  ]);
+  // Escape closes the submenu, then the menu, and leaves the page as it was.
+  for (const key of ['ArrowDown', 'Escape', 'ArrowDown', 'ArrowRight', 'Escape', 'Escape']) {
+    await page.keyboard.press(key);
+  }
+  assert.equal(await page.$eval('#field-menu', (menu) => menu.hidden), true);
+  assert.equal(await focusedId(), 'IDC_HEX');
+  assert.deepEqual(await visiblePages(), [true, false]);
+
+  // Paste as colour: the field gets the text as from a paste, and the others follow; a
+  // clipboard with no colour on it changes nothing and says so.
+  for (const [clipboard, dec, message] of [
+           ['#FF8800', '16746496', ''],
+           ['red', '16746496', 'クリップボードにはこの表記の値がありません。何も変えていません。'],
+  ]) {
+    await page.evaluate((text) => navigator.clipboard.writeText(text), clipboard);
+    await user.openFieldMenu();
+    for (const key of ['ArrowDown', 'ArrowRight', 'End', 'ArrowUp', 'ArrowUp']) {
+      await page.keyboard.press(key);
+    }
+    assert.equal(await page.evaluate(() => document.activeElement.dataset.notation), 'color');
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('#field-menu[hidden]');
+    assert.equal(await page.$eval('#IDC_DEC', (f) => f.value), dec, clipboard);
+    assert.equal(await page.$eval('#menu-alert', (p) => (p.hidden ? '' : p.textContent)), message);
+    assert.equal(await focusedId(), 'IDC_HEX');
+  }
 });
 
 const aboutOpen = () => page.$eval('#about', (box) => box.open);

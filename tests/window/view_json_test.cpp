@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Mensorator developers
 // SPDX-License-Identifier: MIT
 
-// The window model as the web page reads it: members by name, texts escaped.
+// The window model as the web page reads it: members by name, texts escaped and translated.
 #include "app/window/view_json.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "res/resource.h"
 
 namespace {
 
@@ -19,6 +21,15 @@ std::string JapaneseView() {
 std::string ReactionToEscapeInAPage() {
   WindowBehaviour behaviour(2);
   return ReactionJson(behaviour.OnCommand(WindowCommand::Cancel, true), behaviour);
+}
+
+std::string HexFieldMenusInEnglish() { return FieldMenusJson("en", IDC_HEX, "1000000"); }
+
+// A field with no "Copy as" entry, whose "Paste as" menu follows its empty one.
+std::string RadianFieldMenus() { return FieldMenusJson("ja", IDC_RADIAN, "1"); }
+
+std::string PasteAsNothingInEnglish() {
+  return PasteAsJson("en", PasteAs(IDC_HEX, Notation::Color, "red"));
 }
 
 struct JsonRow {
@@ -34,6 +45,15 @@ const JsonRow kRows[] = {
     {"LineBreakEscaped", JapaneseView, R"("text":"Copyright (C) 2004 Mensorator\u000a2004/08/29")"},
     {"EscapeHidesThePage", ReactionToEscapeInAPage,
      R"({"pagesChanged":true,"selected":0,"visible":[false,false],"focus":"tabStrip",)"},
+    {"CopyAsEntryWithItsValue", HexFieldMenusInEnglish,
+     R"({"notation":"hex","label":"Hexadecimal 0x…","text":"0x1000000"})"},
+    {"CopyAsEntryWithoutText", HexFieldMenusInEnglish,
+     R"({"notation":"color","label":"Colour #RRGGBB","text":null})"},
+    {"SubmenuTitles", HexFieldMenusInEnglish, R"("pasteAs":{"title":"Pa&ste as","entries":[)"},
+    {"EmptyCopyAsThenPasteAs", RadianFieldMenus,
+     R"j("entries":[]},"pasteAs":{"title":"表記を選んで貼り付け(&S)","entries":[{"notation":"dec")j"},
+    {"PasteAsMessage", PasteAsNothingInEnglish,
+     R"({"message":"The clipboard holds no value in this notation. Nothing was changed."})"},
 };
 
 class ViewJsonTest : public testing::TestWithParam<JsonRow> {};
