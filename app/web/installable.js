@@ -8,6 +8,11 @@
 if (/^https?:$/.test(location.protocol) && 'serviceWorker' in navigator) {
   document.head.append(Object.assign(
       document.createElement('link'), {rel: 'manifest', href: 'mensorator.webmanifest'}));
-  addEventListener(
-      'load', () => navigator.serviceWorker.register('mensorator-sw.js').catch(() => {}));
+  // After the page's load, which may already have passed while the program was unpacked.
+  const register = () => navigator.serviceWorker.register('mensorator-sw.js').catch(() => {});
+  if (document.readyState === 'complete') {
+    register();
+  } else {
+    addEventListener('load', register);
+  }
 }
