@@ -99,12 +99,8 @@ before(async () => {
 });
 after(async () => session && session.close());
 
-// MENSORATOR_SHARD "I/N" plays every Nth script from the Ith on, so that N browsers share them.
-const [shard, shards] = (process.env.MENSORATOR_SHARD || '1/1').split('/').map(Number);
 const scripts =
-    findScripts(goldenDir)
-        .filter((file) => !fs.existsSync(file.replace(/\.script$/, '.stderr')))
-        .filter((file, index) => index % shards === shard - 1);
+    findScripts(goldenDir).filter((file) => !fs.existsSync(file.replace(/\.script$/, '.stderr')));
 
 const menuCommands = new Set(['copy-as', 'paste-as']);
 const choosesMenus = (script) => parseScript(script).some(([command]) => menuCommands.has(command));
