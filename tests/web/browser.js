@@ -154,14 +154,43 @@ async function openPage(page, url = pageUrl()) {
   pageErrors.set(page, []);
   page.setDefaultTimeout(kTimeoutMs);
   await page.goto(url, {waitUntil: 'load'});
-  await page.waitForFunction(
-      () => performance.getEntriesByName('mensorator-ready').length > 0, {polling: 'raf'});
+  await page.evaluate(async () => {
+    while (performance.getEntriesByName('mensorator-ready').length === 0) {
+      await new Promise(requestAnimationFrame);
+    }
+  });
 }
 
 /** Throws the first uncaught error of the page's script since `openPage`, if any. */
 function checkNoPageErrors(page) {
   const [error] = pageErrors.get(page) || [];
   if (error) throw error;
+}
+
+// Firefox's WebDriver BiDi takes some 50 ms to release each handle that puppeteer's selector
+// calls ($eval, click, waitForSelector, waitForFunction) make and drop, which doubled the
+// tests' time there. The tests reach the page's elements with one evaluate each instead; a
+// wait is bounded by the protocol's timeout.
+
+/** `read(element)` of the first element `selector` finds, as page.$eval gives it. */
+function evalOne(page, selector, read) {
+  return page.evaluate(`(${read})(document.querySelector(${JSON.stringify(selector)}))`);
+}
+
+/** `read(elements)` of every element `selector` finds, as page.$$eval gives it. */
+function evalAll(page, selector, read) {
+  return page.evaluate(`(${read})([...document.querySelectorAll(${JSON.stringify(selector)})])`);
+}
+
+/** Waits, a frame at a time, until `selector` finds an element, a shown one if `shown`. */
+function waitFor(page, selector, {shown = false} = {}) {
+  return page.evaluate(async (wanted, mustShow) => {
+    for (;;) {
+      const element = document.querySelector(wanted);
+      if (element && (!mustShow || element.checkVisibility())) return;
+      await new Promise(requestAnimationFrame);
+    }
+  }, selector, shown);
 }
 
 // The last paste, which the next one waits for.
@@ -176,12 +205,36 @@ class User {
 
   /** Selects the field's tab if its page is not shown, then clicks into the field. */
   async focus(name) {
-    const panel = await this.page.$eval(`#IDC_${name}`, (field) => {
+    const tab = await evalOne(this.page, `#IDC_${name}`, (field) => {
       const page = field.closest('[role="tabpanel"]');
       return page.hidden ? page.getAttribute('aria-labelledby') : null;
     });
-    if (panel) await this.page.click(`#${panel}`);
-    await this.page.click(`#IDC_${name}`);
+    if (tab) await this.click(`#${tab}`);
+    await this.click(`#IDC_${name}`);
+  }
+
+  /** Clicks the middle of the element `selector`, scrolled into view, with the mouse. */
+  async click(selector) {
+    const {x, y} = await this.pointAt(selector);
+    await this.page.mouse.click(x, y);
+  }
+
+  /** Taps the middle of the element `selector`, scrolled into view, with a finger. */
+  async tap(selector) {
+    const {x, y} = await this.pointAt(selector);
+    await this.page.touchscreen.tap(x, y);
+  }
+
+  /** The middle of the element `selector` in the viewport, once scrolled into it. */
+  async pointAt(selector) {
+    const point = await this.page.evaluate((wanted) => {
+      const element = document.querySelector(wanted);
+      element.scrollIntoView({block: 'nearest', inline: 'nearest'});
+      const {x, y, width, height} = element.getBoundingClientRect();
+      return width > 0 && height > 0 ? {x: x + width / 2, y: y + height / 2} : null;
+    }, selector);
+    if (!point) throw new Error(`${selector} is not shown`);
+    return point;
   }
 
   async selectAll() {
@@ -226,28 +279,29 @@ class User {
     await this.page.keyboard.press('F10');
     await this.page.keyboard.up('Shift');
     if (browserName === 'firefox') {
-      await this.page.$eval(
-          ':focus',
-          (field) => field.dispatchEvent(new MouseEvent('contextmenu', {bubbles: true})));
+      await this.page.evaluate(() => document.activeElement.dispatchEvent(
+          new MouseEvent('contextmenu', {bubbles: true})));
     }
-    await this.page.waitForSelector('#field-menu:not([hidden])');
+    await waitFor(this.page, '#field-menu:not([hidden])');
   }
 
   /**
    * Opens the focused field's menu and its submenu `index` (0 Copy as, 1 Paste as) and
-   * returns the entry of `notation` there.
+   * returns the selector of the entry of `notation` there, once shown.
    */
   async fieldMenuEntry(index, notation) {
     await this.openFieldMenu();
     const submenu = `#field-menu > li:nth-child(${index + 1})`;
-    await this.page.click(`${submenu} > button`);
-    return this.page.waitForSelector(`${submenu} [data-notation="${notation}"]`, {visible: true});
+    await this.click(`${submenu} > button`);
+    const entry = `${submenu} [data-notation="${notation}"]`;
+    await waitFor(this.page, entry, {shown: true});
+    return entry;
   }
 
-  /** Chooses `entry` of the field's menu and waits until the menu has done its work. */
+  /** Chooses the menu entry `entry` and waits until the menu has done its work. */
   async choose(entry) {
-    await entry.click();
-    await this.page.waitForSelector('#field-menu[hidden]');
+    await this.click(entry);
+    await waitFor(this.page, '#field-menu[hidden]');
   }
 
   /**
@@ -257,8 +311,9 @@ class User {
   async copyAs(notation) {
     return this.withClipboard(async () => {
       const entry = await this.fieldMenuEntry(0, notation);
-      if (await entry.evaluate((e) => e.getAttribute('aria-disabled') === 'true')) {
-        const shown = await entry.$eval('.value', (value) => value.textContent);
+      const disabled = await evalOne(this.page, entry, (e) => e.getAttribute('aria-disabled'));
+      if (disabled === 'true') {
+        const shown = await evalOne(this.page, `${entry} .value`, (value) => value.textContent);
         await this.page.keyboard.press('Escape');
         await this.page.keyboard.press('Escape');
         return shown;
@@ -276,7 +331,7 @@ class User {
     return this.withClipboard(async () => {
       await this.page.evaluate((t) => navigator.clipboard.writeText(t), text);
       await this.choose(await this.fieldMenuEntry(1, notation));
-      return this.page.$eval('#menu-alert', (alert) => (alert.hidden ? '' : alert.textContent));
+      return evalOne(this.page, '#menu-alert', (alert) => (alert.hidden ? '' : alert.textContent));
     });
   }
 
@@ -342,6 +397,9 @@ function skipIn(t, reasons) {
 
 module.exports = {
   skipIn,
+  evalOne,
+  evalAll,
+  waitFor,
   launchBrowser,
   openPage,
   checkNoPageErrors,

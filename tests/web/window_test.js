@@ -13,7 +13,7 @@ const path = require('node:path');
 const {after, afterEach, before, beforeEach, test} = require('node:test');
 const {browserName, launchBrowser, openPage, checkNoPageErrors, pageUrl, skipIn, User, kPhone} =
     require('./browser.js');
-const {allowClipboard} = require('./browser.js');
+const {allowClipboard, evalOne, evalAll, waitFor} = require('./browser.js');
 
 let session;
 let page;
@@ -27,15 +27,14 @@ after(async () => session && session.close());
 beforeEach(() => openPage(page));
 afterEach(() => checkNoPageErrors(page));
 
-const allTexts = () => page.$$eval('input', (fields) => fields.map((f) => `${f.id}=${f.value}`));
+const allTexts = () => evalAll(page, 'input', (fields) => fields.map((f) => `${f.id}=${f.value}`));
 const visiblePages = () =>
-    page.$$eval('[role="tabpanel"]', (panels) => panels.map((panel) => !panel.hidden));
+    evalAll(page, '[role="tabpanel"]', (panels) => panels.map((panel) => !panel.hidden));
 const focusedId = () => page.evaluate(() => document.activeElement.id);
 
 test('title, tab strip and pages in tab order', async () => {
   assert.equal(await page.title(), 'Mensorator');
-  const tabs = await page.$$eval(
-      '[role="tablist"] > [role="tab"]',
+  const tabs = await evalAll(page, '[role="tablist"] > [role="tab"]',
       (elements) => elements.map(
           (tab) =>
               [tab.textContent, tab.getAttribute('aria-selected'),
@@ -57,16 +56,16 @@ test('every edit field is a text input named by its labels', async () => {
     ['IDC_END_Z', '終点 Z'],
     ['IDC_XY_DISTANCE', 'XY平面での距離'],
   ];
-  const fields = await page.$$eval('input', (inputs) => inputs.map((f) => f.type));
+  const fields = await evalAll(page, 'input', (inputs) => inputs.map((f) => f.type));
   assert.deepEqual(fields, Array(20).fill('text'));
   // A keypad of digits only where the field's number is digits alone.
-  const keyboards = await page.$$eval(
-      'input', (inputs) => inputs.filter((f) => f.inputMode === 'numeric').map((f) => f.id));
+  const keyboards = await evalAll(
+      page, 'input', (inputs) => inputs.filter((f) => f.inputMode === 'numeric').map((f) => f.id));
   assert.deepEqual(keyboards, ['IDC_DEC', 'IDC_OCT', 'IDC_BIN']);
   for (const index of [0, 1]) {
     // Only the shown page's fields are in the accessibility tree.
-    await page.click(`#tab-${index}`);
-    const shown = await page.$$eval(`#page-${index} input`, (inputs) => inputs.map((f) => f.id));
+    await user.click(`#tab-${index}`);
+    const shown = await evalAll(page, `#page-${index} input`, (inputs) => inputs.map((f) => f.id));
     for (const [id, name] of rows.filter(([row]) => shown.includes(row))) {
       const named = await page.$$(`aria/${name}[role="textbox"]`);
       const ids = await Promise.all(named.map((field) => field.evaluate((f) => f.id)));
@@ -77,8 +76,8 @@ test('every edit field is a text input named by its labels', async () => {
 
 test('each page lies inside the window, its controls inside the page', async () => {
   for (const index of [0, 1]) {
-    await page.click(`#tab-${index}`);
-    const outside = await page.$eval(`#page-${index}`, (panel) => {
+    await user.click(`#tab-${index}`);
+    const outside = await evalOne(page, `#page-${index}`, (panel) => {
       const inside = (inner, outer) => inner.left >= outer.left && inner.top >= outer.top &&
           inner.right <= outer.right && inner.bottom <= outer.bottom;
       const area = panel.getBoundingClientRect();
@@ -94,16 +93,16 @@ test('switching tabs keeps every text and the active field', async () => {
   await user.focus('DEC');
   await user.type('255', {replace: true});
   const texts = await allTexts();
-  await page.click('#tab-1');
+  await user.click('#tab-1');
   assert.deepEqual(await visiblePages(), [false, true]);
-  await page.click('#tab-0');
+  await user.click('#tab-0');
   assert.deepEqual(await visiblePages(), [true, false]);
   assert.deepEqual(await allTexts(), texts);
   assert.equal(await page.evaluate(() => Module._mensorator_active_field()), 1);
 });
 
 test('arrow keys on the tab strip select the tabs', async () => {
-  await page.focus('#tab-0');
+  await page.evaluate(() => document.getElementById('tab-0').focus());
   await page.keyboard.press('ArrowRight');
   assert.deepEqual(await visiblePages(), [false, true]);
   assert.equal(await focusedId(), 'tab-1');
@@ -111,7 +110,7 @@ test('arrow keys on the tab strip select the tabs', async () => {
   assert.deepEqual(await visiblePages(), [true, false]);
 });
 
-const hint = () => page.$eval('#hidden-hint', (p) => (p.hidden ? '' : p.innerText));
+const hint = () => evalOne(page, '#hidden-hint', (p) => (p.hidden ? '' : p.innerText));
 
 test('Escape in a page hides it and gives the focus to the tab strip', async () => {
   await user.focus('SIN');
@@ -123,7 +122,7 @@ test('Escape in a page hides it and gives the focus to the tab strip', async () 
   assert.match(
       await hint(), /タブをクリックするか Enter を押すと再び表示します/);
   // Selecting the page's tab shows it again as it was.
-  await page.click('#tab-0');
+  await user.click('#tab-0');
   assert.deepEqual(await visiblePages(), [true, false]);
   assert.deepEqual(await allTexts(), texts);
   assert.equal(await hint(), '');
@@ -152,8 +151,9 @@ for (const modifier of ['Control', 'Alt']) {
 
 // The elements are in reading order, a label before its field; Tab keeps the tab order.
 test('reading order in the document, tab order on Tab', async () => {
-  const read = await page.$eval(
-      '#page-0', (panel) => [...panel.children].map((e) => e.id || e.textContent).slice(0, 12));
+  const read = await evalOne(
+      page, '#page-0',
+      (panel) => [...panel.children].map((e) => e.id || e.textContent).slice(0, 12));
   assert.deepEqual(read, [
     'page-0-7', 'IDC_HEX', 'page-0-6', 'IDC_DEC', 'page-0-5', 'IDC_OCT', 'page-0-4', 'IDC_BIN',
     '三角関数等', 'page-0-9', 'IDC_DEGREE', 'page-0-15'
@@ -186,14 +186,15 @@ test('Enter changes nothing and closes nothing', async () => {
 test('a rewritten field being typed in keeps its caret at the end', async () => {
   await user.focus('DEGREE');
   await user.type('450', {replace: true});
-  const caret = await page.$eval('#IDC_DEGREE', (f) => [f.value, f.selectionStart, f.selectionEnd]);
+  const caret =
+      await evalOne(page, '#IDC_DEGREE', (f) => [f.value, f.selectionStart, f.selectionEnd]);
   assert.deepEqual(caret, ['90.00000', 8, 8]);
 });
 
 test('a long text written into another field shows from its start', async () => {
   await user.focus('END_X');
   await user.paste('3e38');
-  const distance = await page.$eval('#IDC_DISTANCE', (f) => [f.value.length, f.scrollLeft]);
+  const distance = await evalOne(page, '#IDC_DISTANCE', (f) => [f.value.length, f.scrollLeft]);
   assert.ok(distance[0] > 40, `${distance[0]}`);
   assert.equal(distance[1], 0);
 });
@@ -207,7 +208,7 @@ test('text composed by an input method reaches the page when committed', async (
     await user.clear();
     await client.send(
         'Input.imeSetComposition', {text: composed, selectionStart: 2, selectionEnd: 2});
-    assert.equal(await page.$eval('#IDC_HEX', (f) => f.value), '0', composed);
+    assert.equal(await evalOne(page, '#IDC_HEX', (f) => f.value), '0', composed);
     await client.send('Input.insertText', {text: composed});
     const texts = await page.evaluate(
         () => ['DEC', 'HEX'].map((name) => document.getElementById(`IDC_${name}`).value));
@@ -217,8 +218,7 @@ test('text composed by an input method reaches the page when committed', async (
 });
 
 /** The shown entries of the field menu's open submenu: label, value, whether disabled. */
-const shownEntries = () => page.$$eval(
-    '#field-menu ul:not([hidden]) [role="menuitem"]',
+const shownEntries = () => evalAll(page, '#field-menu ul:not([hidden]) [role="menuitem"]',
     (items) => items.map((item) => [...item.children].map((part) => part.textContent)
                                        .concat(item.getAttribute('aria-disabled') === 'true')));
 
@@ -242,7 +242,7 @@ test('the context-menu key opens Copy as and Paste as, worked by keys', async ()
   for (const key of ['ArrowDown', 'Escape', 'ArrowDown', 'ArrowRight', 'Escape', 'Escape']) {
     await page.keyboard.press(key);
   }
-  assert.equal(await page.$eval('#field-menu', (menu) => menu.hidden), true);
+  assert.equal(await evalOne(page, '#field-menu', (menu) => menu.hidden), true);
   assert.equal(await focusedId(), 'IDC_HEX');
   assert.deepEqual(await visiblePages(), [true, false]);
 
@@ -259,28 +259,29 @@ test('the context-menu key opens Copy as and Paste as, worked by keys', async ()
     }
     assert.equal(await page.evaluate(() => document.activeElement.dataset.notation), 'color');
     await page.keyboard.press('Enter');
-    await page.waitForSelector('#field-menu[hidden]');
-    assert.equal(await page.$eval('#IDC_DEC', (f) => f.value), dec, clipboard);
-    assert.equal(await page.$eval('#menu-alert', (p) => (p.hidden ? '' : p.textContent)), message);
+    await waitFor(page, '#field-menu[hidden]');
+    assert.equal(await evalOne(page, '#IDC_DEC', (f) => f.value), dec, clipboard);
+    const alert = await evalOne(page, '#menu-alert', (p) => (p.hidden ? '' : p.textContent));
+    assert.equal(alert, message);
     assert.equal(await focusedId(), 'IDC_HEX');
   }
 });
 
-const aboutOpen = () => page.$eval('#about', (box) => box.open);
+const aboutOpen = () => evalOne(page, '#about', (box) => box.open);
 
 for (const [opener, open] of [
          ['F1', () => page.keyboard.press('F1')],
-         ['its button', () => page.click('#about-button')],
+         ['its button', () => user.click('#about-button')],
 ]) {
   for (const [closer, close] of [
-           ['OK', () => page.click('#about-client button')],
+           ['OK', () => user.click('#about-client button')],
            ['Escape', () => page.keyboard.press('Escape')],
   ]) {
     test(`About box opened by ${opener}, closed by ${closer}`, async () => {
       await user.focus('OCT');
       await open();
       assert.equal(await aboutOpen(), true);
-      const texts = await page.$eval('#about', (box) => box.innerText);
+      const texts = await evalOne(page, '#about', (box) => box.innerText);
       assert.match(texts, /Mensoratorのﾊﾞｰｼﾞｮﾝ情報/);
       assert.match(texts, /Mensorator Version 0\.40/);
       assert.match(texts, /2004\/08\/29/);
@@ -340,7 +341,7 @@ test('the page loads nothing from the network, from disk and served alone', asyn
   await page.setOfflineMode(false);
   const {url, asked} = await serve(t, ['mensorator.html']);
   await openPage(page, url);
-  assert.equal(await page.$eval('#IDC_COS', (f) => f.value), '1');
+  assert.equal(await evalOne(page, '#IDC_COS', (f) => f.value), '1');
   const wanted = ['/mensorator.html', '/mensorator.webmanifest', '/mensorator-sw.js'];
   assert.deepEqual(asked.filter((request) => !wanted.includes(request)), []);
   assert.equal(asked[0], '/mensorator.html');
@@ -372,7 +373,7 @@ test('served with its files, the page installs as an app and works offline', asy
   await openPage(page, url);
   await user.focus('DEC');
   await user.type('255', {replace: true});
-  assert.equal(await page.$eval('#IDC_HEX', (f) => f.value), 'ff');
+  assert.equal(await evalOne(page, '#IDC_HEX', (f) => f.value), 'ff');
 });
 
 /**
@@ -394,26 +395,26 @@ async function openPageIn(t, languages, settings) {
 async function shownTexts(other) {
   const labels = [];
   const measure = () =>
-      other.$$eval('.label', (elements) => elements.filter((e) => e.offsetParent).map((element) => {
+      evalAll(other, '.label', (elements) => elements.filter((e) => e.offsetParent).map((e) => {
         const range = document.createRange();
-        range.selectNodeContents(element);
-        const fits = range.getBoundingClientRect().width <= element.getBoundingClientRect().width;
-        return [element.textContent, fits];
+        range.selectNodeContents(e);
+        const fits = range.getBoundingClientRect().width <= e.getBoundingClientRect().width;
+        return [e.textContent, fits];
       }));
   for (const index of [0, 1]) {
-    await other.click(`#tab-${index}`);
+    await new User(other).click(`#tab-${index}`);
     labels.push(...await measure());
   }
   await other.keyboard.press('F1');
   labels.push(...await measure());
-  const about = await other.$eval('#about', (box) => box.innerText);
+  const about = await evalOne(other, '#about', (box) => box.innerText);
   await other.keyboard.press('Escape');
   return {
-    tabs: await other.$$eval('[role="tab"]', (tabs) => tabs.map((tab) => tab.textContent)),
+    tabs: await evalAll(other, '[role="tab"]', (tabs) => tabs.map((tab) => tab.textContent)),
     labels,
-    group: await other.$eval('.group', (group) => group.textContent),
+    group: await evalOne(other, '.group', (group) => group.textContent),
     about,
-    entry: await other.$eval('#about-button', (b) => [b.title, b.getAttribute('aria-label')]),
+    entry: await evalOne(other, '#about-button', (b) => [b.title, b.getAttribute('aria-label')]),
     lang: await other.evaluate(() => document.documentElement.lang),
   };
 }
@@ -445,14 +446,14 @@ test('an English preference shows English texts whole, a Japanese one Japanese',
       assert.deepEqual(shown.entry, ['About Mensorator...', 'About Mensorator...']);
     } else {
       // Laid out as the page of the Japanese browser is.
-      const places = (p) => p.$$eval('.control', (cs) => cs.map((c) => c.style.cssText));
+      const places = (p) => evalAll(p, '.control', (cs) => cs.map((c) => c.style.cssText));
       assert.deepEqual(await places(other), await places(page));
       assert.equal(shown.group, '三角関数等');
       assert.match(shown.about, /Mensoratorのﾊﾞｰｼﾞｮﾝ情報/);
     }
     for (const [id, name] of names) {
-      const index = await other.$eval(`#${id}`, (f) => f.closest('[role="tabpanel"]').id.at(-1));
-      await other.click(`#tab-${index}`);
+      const index = await evalOne(other, `#${id}`, (f) => f.closest('[role="tabpanel"]').id.at(-1));
+      await new User(other).click(`#tab-${index}`);
       const named = await other.$$(`aria/${name}[role="textbox"]`);
       const ids = await Promise.all(named.map((field) => field.evaluate((f) => f.id)));
       assert.deepEqual(ids, [id], name);
@@ -475,27 +476,28 @@ test(
     async (t) => {
       for (const languages of [['en-US'], ['ja']]) {
         const other = await openPageIn(t, languages, {phone: true});
+        const reader = new User(other);
         for (const width of [360, 320]) {
           await other.setViewport({...kPhone, width});
           for (const tab of ['#tab-1', '#tab-0']) {
-            await other.tap(tab);
+            await reader.tap(tab);
             assert.deepEqual(await reflowFaults(other), {sideways: false, small: []}, tab);
           }
-          await other.tap('#about-button');
+          await reader.tap('#about-button');
           assert.deepEqual(await reflowFaults(other), {sideways: false, small: []}, 'about');
-          await other.tap('#about-client button');
+          await reader.tap('#about-client button');
         }
         // A sign, a decimal point, an exponent and hex letters are typed where they are read.
         for (const [field, text, other_, shown] of [
                  ['DEGREE', '-1.8e2', 'GRAD', '-200.00000'], ['HEX', 'fF', 'DEC', '255'],
                  ['DEC', '-1', 'DEC', '-1'], ['START_X', '+2.5E1', 'DISTANCE', '25.000000']]) {
           const panel =
-              await other.$eval(`#IDC_${field}`, (f) => f.closest('[role="tabpanel"]').id);
-          await other.tap(`#tab-${panel.at(-1)}`);
-          await other.tap(`#IDC_${field}`);
+              await evalOne(other, `#IDC_${field}`, (f) => f.closest('[role="tabpanel"]').id);
+          await reader.tap(`#tab-${panel.at(-1)}`);
+          await reader.tap(`#IDC_${field}`);
           assert.equal(await other.evaluate(() => document.activeElement.id), `IDC_${field}`);
-          await new User(other).type(text, {replace: true});
-          assert.equal(await other.$eval(`#IDC_${other_}`, (f) => f.value), shown, text);
+          await reader.type(text, {replace: true});
+          assert.equal(await evalOne(other, `#IDC_${other_}`, (f) => f.value), shown, text);
         }
         checkNoPageErrors(other);
       }
@@ -515,8 +517,7 @@ function contrast(foreground, background) {
 }
 
 /** Each text element's computed colour and the background it stands on. */
-const textColours = (other) => other.$$eval(
-    'input, .label, [role="tab"], h1',
+const textColours = (other) => evalAll(other, 'input, .label, [role="tab"], h1',
     (elements) => elements.filter((e) => e.offsetParent).map((element) => {
       let back = element;
       while (getComputedStyle(back).backgroundColor === 'rgba(0, 0, 0, 0)')
@@ -530,7 +531,7 @@ const textColours = (other) => other.$$eval(
 test('dark mode: every text stands out at 4.5:1', async (t) => {
   const other = await openPageIn(t, ['ja'], {dark: true});
   for (const tab of ['#tab-1', '#tab-0']) {
-    await other.click(tab);
+    await new User(other).click(tab);
     const colours = await textColours(other);
     assert.ok(colours.length > 10);
     const low = colours.filter(([, fore, back]) => contrast(fore, back) < 4.5);
@@ -541,7 +542,7 @@ test('dark mode: every text stands out at 4.5:1', async (t) => {
 
 test('forced colours: the system colours, the focus in the highlight colour', async (t) => {
   const other = await openPageIn(t, ['ja'], {forcedColours: true});
-  await other.click('#IDC_HEX');
+  await new User(other).click('#IDC_HEX');
   const [system, field] = await other.evaluate(() => {
     const probe = document.body.appendChild(document.createElement('i'));
     const system = ['Field', 'FieldText', 'Highlight', 'Canvas'].map((name) => {
