@@ -15,7 +15,7 @@ namespace {
 
 // One row of an edit field at 40 with its label at 10 (20 wide), and a label with an edit
 // field after it on the row below; a group box at the bottom holds a label and a field.
-constexpr ControlTemplate kControls[] = {
+constexpr ControlTemplate kFitControls[] = {
     {-1, ControlKind::Label, "first", 10, 10, 20, 8},
     {1, ControlKind::Edit, "", 40, 8, 50, 12},
     {-1, ControlKind::Label, "second", 10, 30, 20, 8},
@@ -24,7 +24,7 @@ constexpr ControlTemplate kControls[] = {
     {-1, ControlKind::GroupBox, "group", 5, 50, 80, 30},
     {-1, ControlKind::Label, "grouped", 10, 60, 20, 8},
 };
-constexpr DialogTemplate kDialog{1, "", 120, 90, kControls};
+constexpr DialogTemplate kFitDialog{1, "", 120, 90, kFitControls};
 
 struct FitCase {
   const char* name;
@@ -32,7 +32,7 @@ struct FitCase {
   std::map<std::string_view, int> expected;  // a label's fitted width; its template width if absent
 };
 
-const FitCase kCases[] = {
+const FitCase kFitCases[] = {
     {"every label fits", {{"first", 20}, {"second", 5}}, {}},
     {"widened to its text", {{"first", 24}}, {{"first", 24}}},
     {"stops at the field on its row", {{"first", 45}}, {{"first", 30}}},
@@ -51,18 +51,18 @@ TEST_P(FitLabelsTest, WidensIntoFreeSpaceOnly) {
     const auto found = table.find(control.text);
     return found != table.end() ? found->second : control.cx;
   };
-  const std::vector<DialogRect> rects =
-      FitLabels(kDialog, [&](const ControlTemplate& label) { return widthOf(fit.widths, label); });
-  ASSERT_EQ(rects.size(), kDialog.controls.size());
+  const std::vector<DialogRect> rects = FitLabels(
+      kFitDialog, [&](const ControlTemplate& label) { return widthOf(fit.widths, label); });
+  ASSERT_EQ(rects.size(), kFitDialog.controls.size());
   for (std::size_t i = 0; i < rects.size(); ++i) {
-    const ControlTemplate& control = kDialog.controls[i];
+    const ControlTemplate& control = kFitDialog.controls[i];
     SCOPED_TRACE(control.text);
     const DialogRect expected{control.x, control.y, widthOf(fit.expected, control), control.cy};
     EXPECT_EQ(rects[i], expected);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Labels, FitLabelsTest, testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Labels, FitLabelsTest, testing::ValuesIn(kFitCases),
                          [](const testing::TestParamInfo<FitCase>& info) {
                            std::string name = info.param.name;
                            for (char& c : name)

@@ -13,7 +13,7 @@ namespace {
 
 // Two fields in one column with their labels, a group box holding a label and a field, and a
 // short label near the right edge on the first row.
-constexpr ControlTemplate kControls[] = {
+constexpr ControlTemplate kRoomControls[] = {
     {-1, ControlKind::Label, "hex", 7, 9, 23, 10},
     {1, ControlKind::Edit, "", 31, 7, 110, 12},
     {-1, ControlKind::Label, "bin", 7, 29, 20, 10},
@@ -23,7 +23,7 @@ constexpr ControlTemplate kControls[] = {
     {3, ControlKind::Edit, "", 41, 57, 65, 12},
     {-1, ControlKind::Label, "edge", 180, 9, 10, 8},
 };
-constexpr DialogTemplate kDialog{1, "", 203, 90, kControls};
+constexpr DialogTemplate kRoomDialog{1, "", 203, 90, kRoomControls};
 
 struct RoomCase {
   const char* name;
@@ -32,7 +32,7 @@ struct RoomCase {
   int cx;
 };
 
-const RoomCase kCases[] = {
+const RoomCase kRoomCases[] = {
     {"AllFit", {{"hex", 23}, {"deg", 20}}, {}, 203},
     {"FieldsOfTheColumnMove",
      {{"hex", 40}},
@@ -66,13 +66,13 @@ class MakeRoomTest : public testing::TestWithParam<RoomCase> {};
 
 TEST_P(MakeRoomTest, MovesWhatIsRightOfTheLabel) {
   const RoomCase& room = GetParam();
-  const DialogLayout layout = MakeRoomForLabels(kDialog, [&](const ControlTemplate& label) {
+  const DialogLayout layout = MakeRoomForLabels(kRoomDialog, [&](const ControlTemplate& label) {
     const auto found = room.widths.find(label.text);
     return found != room.widths.end() ? found->second : label.cx;
   });
-  ASSERT_EQ(layout.controls.size(), kDialog.controls.size());
+  ASSERT_EQ(layout.controls.size(), kRoomDialog.controls.size());
   for (std::size_t i = 0; i < layout.controls.size(); ++i) {
-    const ControlTemplate& c = kDialog.controls[i];
+    const ControlTemplate& c = kRoomDialog.controls[i];
     const auto found = room.moved.find(i);
     const DialogRect expected =
         found != room.moved.end() ? found->second : DialogRect{c.x, c.y, c.cx, c.cy};
@@ -80,7 +80,7 @@ TEST_P(MakeRoomTest, MovesWhatIsRightOfTheLabel) {
     EXPECT_EQ(layout.controls[i], expected);
   }
   EXPECT_EQ(layout.cx, room.cx);
-  EXPECT_EQ(layout.cy, kDialog.cy);
+  EXPECT_EQ(layout.cy, kRoomDialog.cy);
 }
 
 TEST(WidenTest, StretchesWhatReachesFurthestRight) {
@@ -91,7 +91,7 @@ TEST(WidenTest, StretchesWhatReachesFurthestRight) {
   EXPECT_EQ(layout.cx, 226);
 }
 
-INSTANTIATE_TEST_SUITE_P(Labels, MakeRoomTest, testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Labels, MakeRoomTest, testing::ValuesIn(kRoomCases),
                          [](const testing::TestParamInfo<RoomCase>& info) {
                            return info.param.name;
                          });

@@ -38,7 +38,7 @@ struct JsonRow {
   const char* part;  // a piece the JSON must contain
 };
 
-const JsonRow kRows[] = {
+const JsonRow kJsonRows[] = {
     {"TabTexts", JapaneseView, R"("tabs":["基数変換・角度単位関連","距離・角度"])"},
     {"WindowSize", JapaneseView, R"("main":{"caption":"Mensorator","width":375,"height":284)"},
     {"FieldNamedByTwoLabels", JapaneseView, R"("objectName":"IDC_START_X","nameLabels":[0,1])"},
@@ -63,7 +63,7 @@ TEST_P(ViewJsonTest, Contains) {
   EXPECT_NE(json.find(GetParam().part), std::string::npos) << json;
 }
 
-INSTANTIATE_TEST_SUITE_P(Members, ViewJsonTest, testing::ValuesIn(kRows),
+INSTANTIATE_TEST_SUITE_P(Members, ViewJsonTest, testing::ValuesIn(kJsonRows),
                          [](const testing::TestParamInfo<JsonRow>& info) {
                            return info.param.name;
                          });

@@ -31,7 +31,7 @@ struct BehaviourRow {
   std::optional<std::size_t> visible;  // the one visible page, if any
 };
 
-const BehaviourRow kRows[] = {
+const BehaviourRow kBehaviourRows[] = {
     {"StartShowsTheFirstPage", {}, {}, 0},
     {"ClickingTheSecondTab", {Tab(1)}, {.pagesChanged = true}, 1},
     {"TabOutOfRangeChangesNothing", {Tab(1), Tab(2)}, {}, 1},
@@ -87,7 +87,7 @@ TEST_P(WindowBehaviourTest, Answers) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Events, WindowBehaviourTest, testing::ValuesIn(kRows),
+INSTANTIATE_TEST_SUITE_P(Events, WindowBehaviourTest, testing::ValuesIn(kBehaviourRows),
                          [](const testing::TestParamInfo<BehaviourRow>& info) {
                            return info.param.name;
                          });
