@@ -17,8 +17,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
