@@ -71,11 +71,16 @@ const kSettings = {
     features: [{name: 'forced-colors', value: 'active'}],
     prefs: {'browser.display.document_color_use': 2},
   }),
-  fontSize: (px) => ({
-    fontSize: px,
-    prefs: {'font.size.variable.ja': px, 'font.size.variable.x-western': px},
+  // A standard font of 20 px instead of 16.
+  largeFont: () => ({
+    fontSize: 20,
+    prefs: {'font.size.variable.ja': 20, 'font.size.variable.x-western': 20},
   }),
 };
+
+// A launch of Firefox takes some 5 s of processor time. There, settings that change different
+// things (colours, sizes) share one browser: a page with either has the other's too.
+const kFirefoxLaunches = [['dark', 'largeFont'], ['phone', 'forcedColours']];
 
 /** Starts the browser with a fresh profile and Firefox's `prefs`; `close()` ends both. */
 async function launch(prefs = {}) {
@@ -101,9 +106,9 @@ async function launch(prefs = {}) {
 
 /**
  * Starts the browser. `newPage(settings)` opens a blank page as a reader with `settings`
- * sees pages: any of {phone: true, dark: true, forcedColours: true, fontSize: px}. In
- * Firefox such a page opens in a browser of its own, one for each set of settings, which
- * `close()` ends with the first.
+ * sees pages: any of {phone, dark, forcedColours, largeFont} set to true. In Firefox such a
+ * page opens in a browser of its own, one for each of `kFirefoxLaunches`, which `close()`
+ * ends with the first.
  */
 async function launchBrowser() {
   const main = await launch();
@@ -111,13 +116,16 @@ async function launchBrowser() {
   return {
     browser: main.browser,
     async newPage(settings = {}) {
-      const chosen = Object.entries(settings).map(([name, value]) => kSettings[name](value));
+      const names = Object.keys(settings);
+      const chosen = names.map((name) => kSettings[name]());
       let {browser} = main;
-      if (browserName === 'firefox' && chosen.length > 0) {
-        const prefs = Object.assign({}, ...chosen.map((setting) => setting.prefs));
-        const key = JSON.stringify(prefs);
-        if (!others.has(key)) others.set(key, launch(prefs));
-        ({browser} = await others.get(key));
+      if (browserName === 'firefox' && names.length > 0) {
+        const group = kFirefoxLaunches.find((launched) => names.every((n) => launched.includes(n)));
+        if (!group) throw new Error(`no Firefox launch has all of ${names}`);
+        if (!others.has(group)) {
+          others.set(group, launch(Object.assign({}, ...group.map((n) => kSettings[n]().prefs))));
+        }
+        ({browser} = await others.get(group));
       }
       const page = await browser.newPage();
       const {viewport, fontSize} = Object.assign({}, ...chosen);

@@ -564,7 +564,7 @@ test('forced colours: the system colours, the focus in the highlight colour', as
 });
 
 test('the layout follows the browser\'s font size', async (t) => {
-  const other = await openPageIn(t, ['ja'], {fontSize: 20});
+  const other = await openPageIn(t, ['ja'], {largeFont: true});
   const [font, width] = await other.evaluate(
       () =>
           [getComputedStyle(document.documentElement).fontSize,
