@@ -175,7 +175,7 @@ function checkNoPageErrors(page) {
   if (error) throw error;
 }
 
-// Firefox's WebDriver BiDi takes some 50 ms to release each handle that puppeteer's selector
+// Firefox's WebDriver BiDi takes some 40 ms to release each handle that puppeteer's selector
 // calls ($eval, click, waitForSelector, waitForFunction) make and drop, which doubled the
 // tests' time there. The tests reach the page's elements with one evaluate each instead; a
 // wait is bounded by the protocol's timeout.
